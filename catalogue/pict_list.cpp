@@ -1,0 +1,60 @@
+#include "catalogue/pict_list.h"
+
+#include <algorithm>
+
+#include "settings/settings_values.h"
+#include "toolkit/dir_search.h"
+#include "toolkit/numbers.h"
+
+namespace Quorvantile_B {
+
+bool Kind_Enabled(int i) { return Kind_Flag[static_cast<std::size_t>(i)] == 1; }
+
+bool Check_Folder(const std::wstring& path) {
+  try {
+    return !toolkit::Dir_Name(path, toolkit::Attr::Directory).empty();
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+void Make_Pict_List(const std::wstring& folder) {
+  Pict_Count = 0;
+  if (folder.empty()) return;
+  for (const std::int16_t pass : Pass_Attr) {
+    Find_Attr = pass;
+    for (int kind = 0; kind < 4; ++kind)
+      if (Kind_Enabled(kind)) Find_Pict(folder + Kind_Pattern[static_cast<std::size_t>(kind)], Find_Attr);
+  }
+  if (Pict_Count > 1) Sort_Pict_List();
+}
+
+void Find_Pict(const std::wstring& pattern, std::int16_t& attr) {
+  // The walk ends at its first error and keeps what it found; the builder goes on with the next walk.
+  try {
+    const std::wstring folder = Dir_Part(pattern) + L"\\";
+    toolkit::Dir_Search search(pattern, attr);
+    for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) {
+      if (toolkit::Get_Attr(folder + name) != attr) continue;
+      Pict_Count = toolkit::Add16(Pict_Count, 1);
+      Pict_List.resize(static_cast<std::size_t>(Pict_Count) + 1);
+      Pict_List[static_cast<std::size_t>(Pict_Count)] = folder + name;
+    }
+  } catch (const std::exception&) {
+  }
+}
+
+void Sort_Pict_List() {
+  // Equal entries are identical strings, so any ascending sort gives the one order.
+  std::sort(Pict_List.begin() + 1, Pict_List.begin() + 1 + Pict_Count);
+}
+
+std::wstring Dir_Part(const std::wstring& pattern) {
+  const std::size_t last = pattern.find_last_of(L":\\");
+  if (last == std::wstring::npos) return {};
+  std::wstring part = pattern.substr(0, last + 1);
+  if (part.back() == L'\\') part.pop_back();
+  return part;
+}
+
+}  // namespace Quorvantile_B

@@ -1,0 +1,36 @@
+# The native build: unit tests and benchmarks of the window-free logic, and the registration of the Wine
+# tests, which run the Windows build (WIN32_BUILD_DIR) under Wine.
+enable_testing()
+find_package(GTest REQUIRED)
+find_package(benchmark QUIET)
+
+add_library(qv_portable STATIC ${PORTABLE_SOURCES} toolkit/ansi_host.cpp)
+
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(qv_unit_tests ${UNIT_TEST_SOURCES})
+target_link_libraries(qv_unit_tests PRIVATE qv_portable GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(qv_unit_tests DISCOVERY_TIMEOUT 30)
+
+set(WIN32_BUILD_DIR "${CMAKE_SOURCE_DIR}/build/win32" CACHE PATH "The Windows build that the Wine tests run")
+set(RUN_WINE ${CMAKE_SOURCE_DIR}/tools/run-wine.sh)
+
+# The Wine bench (virtual screen and prefixes) is started once before the first Wine test.
+add_test(NAME wine_bench_start COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench.sh start)
+set_tests_properties(wine_bench_start PROPERTIES FIXTURES_SETUP wine_bench)
+
+# One CTest entry per suite of the Wine test driver; win98 suites run in the 95-family prefix.
+function(add_wine_suite suite prefix)
+  add_test(NAME wine.${suite}
+           COMMAND ${RUN_WINE} ${prefix} ${WIN32_BUILD_DIR}/qv_wine_tests.exe --gtest_filter=${suite}.*)
+  set_tests_properties(wine.${suite} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
+endfunction()
+foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT)
+  add_wine_suite(${suite} nt)
+endforeach()
+add_wine_suite(Password_Change_95 98)
+# The password suites put stand-ins for the system's services beside the saver; Wine must prefer them.
+set_tests_properties(wine.Password_Change_NT wine.Password_Change_95 PROPERTIES ENVIRONMENT WINEDLLOVERRIDES=mpr=n,b)
+
+add_test(NAME wine_bench_stop COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench.sh stop)
+set_tests_properties(wine_bench_stop PROPERTIES FIXTURES_CLEANUP wine_bench)

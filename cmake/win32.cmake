@@ -1,0 +1,47 @@
+# The Windows build: the screen saver, the Wine test driver and the test-only stand-ins.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+# Everything linked in: the executable needs no DLL beyond Windows' own.
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -s)
+
+add_library(qv_core STATIC
+  ${PORTABLE_SOURCES}
+  toolkit/ansi_win32.cpp
+  toolkit/app_win32.cpp
+  toolkit/dir_search_win32.cpp
+  toolkit/form_win32.cpp
+  toolkit/picture_win32.cpp
+  settings/profile_win32.cpp
+  settings/ini_path_win32.cpp
+)
+target_link_libraries(qv_core PUBLIC ole32 oleaut32 uuid gdi32 user32 shell32)
+
+add_executable(Quorvantile WIN32
+  main/win_main.cpp
+  main/startup.cpp
+  main/quorvantile_r.cpp
+  resources/quorvantile.rc
+)
+set_target_properties(Quorvantile PROPERTIES SUFFIX ".scr" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_link_libraries(Quorvantile PRIVATE qv_core)
+# Subsystem version 4.0: the display settings' preview pane takes only such screen savers.
+target_link_options(Quorvantile PRIVATE ${STATIC_RUNTIME} -municode -Wl,--subsystem,windows:4.0)
+
+# GoogleTest, built from Debian's sources for the Wine test driver.
+set(GTEST_SRC /usr/src/googletest/googletest)
+add_library(gtest_win32 STATIC ${GTEST_SRC}/src/gtest-all.cc ${GTEST_SRC}/src/gtest_main.cc)
+target_include_directories(gtest_win32 SYSTEM PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
+target_compile_definitions(gtest_win32 PUBLIC GTEST_HAS_PTHREAD=0)
+target_compile_options(gtest_win32 PRIVATE -w)
+
+file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*.cpp)
+add_executable(qv_wine_tests ${WINE_TEST_SOURCES})
+target_link_libraries(qv_wine_tests PRIVATE qv_core gtest_win32)
+target_link_options(qv_wine_tests PRIVATE ${STATIC_RUNTIME})
+add_dependencies(qv_wine_tests Quorvantile qv_mpr_standin)
+
+# Test-only stand-in for the system's password-change service of the 95 family.
+add_library(qv_mpr_standin SHARED tests/wine/standins/mpr_standin.cpp tests/wine/standins/mpr_standin.def)
+set_target_properties(qv_mpr_standin PROPERTIES OUTPUT_NAME mpr PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+target_link_options(qv_mpr_standin PRIVATE ${STATIC_RUNTIME})

@@ -1,0 +1,23 @@
+#include "main/quorvantile_r.h"
+
+#include "resources/resource_ids.h"
+#include "toolkit/app.h"
+#include "toolkit/error_styles.h"
+
+namespace Quorvantile_B {
+
+Quorvantile_R::Quorvantile_R() : Form(L"Preview Window", toolkit::Border_Style::None) {
+  Add_Control(Img_Prev);
+  Img_Prev.Move(0, 0, 152, 112);
+  toolkit::Resume_Next([&] { Img_Prev.Set_Picture(toolkit::Picture::From_Resource(Res_Preview_Jpeg)); });
+}
+
+void Quorvantile_R::Form_Unload() {
+  // Closing the owner window ends the program. Once the form is a child of the pane, the system may no
+  // longer report its owner; the program's owner window is the same one.
+  HWND owner = GetWindow(Hwnd(), GW_OWNER);
+  if (!owner) owner = toolkit::Owner_Window();
+  PostMessageA(owner, WM_CLOSE, 0, 0);
+}
+
+}  // namespace Quorvantile_B

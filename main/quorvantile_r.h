@@ -1,0 +1,17 @@
+#pragma once
+// The preview window: a still picture shown inside the system's small preview pane.
+#include "toolkit/form.h"
+#include "toolkit/image.h"
+
+namespace Quorvantile_B {
+
+class Quorvantile_R : public toolkit::Form {
+ public:
+  Quorvantile_R();
+  toolkit::Image Img_Prev;
+
+ protected:
+  void Form_Unload() override;
+};
+
+}  // namespace Quorvantile_B

@@ -1,0 +1,107 @@
+#include "main/startup.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cwctype>
+
+#include "catalogue/pict_list.h"
+#include "main/quorvantile_r.h"
+#include "settings/settings_file.h"
+#include "toolkit/ansi.h"
+#include "toolkit/app.h"
+#include "toolkit/library.h"
+#include "toolkit/number_text.h"
+#include "toolkit/numbers.h"
+
+namespace Quorvantile_B {
+namespace {
+
+const wchar_t Saver_Title[] = L"Quorvantile_Main";
+const wchar_t Dialog_Title[] = L"Quorvantile\u306E\u8A2D\u5B9A";  // Quorvantileの設定
+
+// The command line from its fourth character on: what follows the switch and one blank.
+std::string Handle_Text() {
+  const std::wstring command = toolkit::Command();
+  return toolkit::To_Ansi(command.size() > 3 ? command.substr(3) : std::wstring());
+}
+
+// The twip value of a pixel length, kept within the 16-bit range of twip values.
+double Clamped_Twips(long pixels, double twips_per_pixel) {
+  return std::clamp(toolkit::Round_Half_Even(pixels * twips_per_pixel), 0.0, 32767.0);
+}
+
+// Preview mode: the preview window becomes a child of the pane and covers it.
+void Embed_Preview() {
+  const auto Parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(toolkit::To_Int32(toolkit::Val(Handle_Text()))));
+  RECT pane{};
+  GetWindowRect(Parent, &pane);
+  const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
+  const double width = Clamped_Twips(pane.right - pane.left, tx);
+  const double height = Clamped_Twips(pane.bottom - pane.top, ty);
+
+  static Quorvantile_R preview;  // lives until the program ends
+  preview.Load();
+  const HWND hwnd = preview.Hwnd();
+  // A child cannot also be a popup window.
+  SetWindowLongA(hwnd, GWL_STYLE, (GetWindowLongA(hwnd, GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
+  SetParent(hwnd, Parent);
+  preview.Move_Twips(0, 0, width, height);
+  preview.Img_Prev.Move(0, 0, static_cast<int>(width / tx), static_cast<int>(height / ty));
+  preview.Show();
+}
+
+// Password-change mode, on the 95 family only. The system's service is looked up at run time, so
+// that the program still starts where it is missing.
+void Change_Password() {
+  if (Is_NT()) return;
+  std::int32_t handle = 0;
+  try {
+    handle = toolkit::To_Int32(toolkit::Number_From_Text(Handle_Text()));
+  } catch (const toolkit::Run_Error&) {
+    return;  // a handle that is not a number: nothing is called
+  }
+  using Pwd_Change_Password = DWORD(WINAPI*)(LPCSTR, HWND, UINT, UINT);
+  const toolkit::Library mpr("mpr.dll");
+  if (const auto change = mpr.Entry<Pwd_Change_Password>("PwdChangePasswordA"))
+    change("SCRSAVE", reinterpret_cast<HWND>(static_cast<INT_PTR>(handle)), 0, 0);
+}
+
+}  // namespace
+
+std::wstring Mode_Letter() {
+  const std::wstring command = toolkit::Command();
+  if (command.size() < 2) return {};
+  return std::wstring(1, static_cast<wchar_t>(std::towupper(command[1])));
+}
+
+bool Is_NT() {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;  // 148 bytes
+  return GetVersionExA(&info) == 1 && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+void Main() {
+  // Both titles are always searched; a running saver screen or settings dialog ends every later start.
+  const bool saver_running = FindWindowW(nullptr, Saver_Title) != nullptr;
+  const bool dialog_open = FindWindowW(nullptr, Dialog_Title) != nullptr;
+  if (saver_running || dialog_open) toolkit::End_Program();
+
+  if (Mode_Letter() == L"P") {
+    Embed_Preview();
+    return;
+  }
+
+  Load_Settings();
+
+  const std::wstring mode = Mode_Letter();
+  if (mode == L"A") {
+    Change_Password();
+    toolkit::End_Program();
+  }
+  if (mode == L"C") toolkit::End_Program();  // the settings dialog is not built yet
+  if (mode != L"S" && !toolkit::Command().empty()) toolkit::End_Program();
+  toolkit::End_Program();  // the saver screen is not built yet
+}
+
+}  // namespace Quorvantile_B

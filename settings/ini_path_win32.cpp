@@ -1,0 +1,9 @@
+#include "settings/settings_file.h"
+#include "toolkit/ansi.h"
+#include "toolkit/app.h"
+
+namespace Quorvantile_B {
+
+std::string Ini_Path() { return toolkit::To_Ansi(toolkit::App_Path() + L"\\Quorvantile.ini"); }
+
+}  // namespace Quorvantile_B

@@ -1,0 +1,26 @@
+#pragma once
+// The settings file "Quorvantile.ini" beside the executable: section "Section", seven keys.
+#include <string>
+
+namespace Quorvantile_B {
+
+namespace Ini_Key {
+// The keys are Japanese text in code page 932, written as their exact bytes.
+inline const std::string Section = "Section";
+inline const std::string Change = "\x89\xE6\x91\x9C\xC1\xAA\xDD\xBC\xDE";         // 画像ﾁｪﾝｼﾞ
+inline const std::string Size = "\x89\xE6\x91\x9C\x82\xCC\xBB\xB2\xBD\xDE";       // 画像のｻｲｽﾞ
+inline const std::string Folder = "\x89\xE6\x91\x9C\x82\xCC\xCC\xAB\xD9\xC0\xDE";  // 画像のﾌｫﾙﾀﾞ
+// 画像種類_ followed by the kind index as one digit.
+inline std::string Kind(int i) { return "\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F" + std::to_string(i); }
+}  // namespace Ini_Key
+
+// The settings file's path: the executable's folder, a backslash, the file name.
+std::string Ini_Path();
+
+// Reads every key into the settings values, then builds the picture list of a usable folder.
+void Load_Settings(const std::string& File = Ini_Path());
+
+// Writes every key; the folder is the one the settings dialog shows, which becomes Pict_Folder.
+void Save_Settings(const std::wstring& Folder_Caption, const std::string& File = Ini_Path());
+
+}  // namespace Quorvantile_B

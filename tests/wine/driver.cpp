@@ -1,0 +1,174 @@
+#include "tests/wine/driver.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "toolkit/gdi.h"
+#include "toolkit/picture.h"
+
+namespace driver {
+
+bool Wait_For(const std::function<bool()>& condition, DWORD limit_ms) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start > limit_ms) return false;
+    // Keep this thread's own windows answering while it waits.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(20);
+  }
+}
+
+std::wstring Build_Dir() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring p = path;
+  return p.substr(0, p.find_last_of(L'\\'));
+}
+
+std::vector<unsigned char> Read_Bytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Write_Bytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void Remove_Tree(const std::wstring& dir) {
+  WIN32_FIND_DATAW d;
+  const HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &d);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = d.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = dir + L"\\" + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL | (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY));
+      if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        Remove_Tree(path);
+      else
+        DeleteFileW(path.c_str());
+    } while (FindNextFileW(h, &d));
+    FindClose(h);
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+
+Install::Install(const std::wstring& name) : dir_(L"C:\\qvtest\\" + name) {
+  CreateDirectoryW(L"C:\\qvtest", nullptr);
+  Remove_Tree(dir_);
+  CreateDirectoryW(dir_.c_str(), nullptr);
+  CopyFileW((Build_Dir() + L"\\Quorvantile.scr").c_str(), Scr().c_str(), FALSE);
+}
+
+Process::Process(const std::wstring& program, const std::wstring& arguments) {
+  std::wstring command = L"\"" + program + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  const std::wstring dir = program.substr(0, program.find_last_of(L'\\'));
+  CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &info_);
+}
+
+Process::~Process() {
+  if (Running()) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, Generous_Ms);
+  }
+  if (info_.hProcess) CloseHandle(info_.hProcess);
+  if (info_.hThread) CloseHandle(info_.hThread);
+}
+
+std::optional<DWORD> Process::Wait_Exit(DWORD limit_ms) {
+  if (!info_.hProcess) return std::nullopt;
+  if (!Wait_For([&] { return !Running(); }, limit_ms)) return std::nullopt;
+  DWORD code = 0;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+namespace {
+
+struct Window_Search {
+  DWORD Id;
+  std::vector<HWND> Found;
+};
+
+BOOL CALLBACK Collect_Window(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Window_Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == s->Id) s->Found.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> Windows_Of(DWORD process_id) {
+  Window_Search search{process_id, {}};
+  EnumWindows(Collect_Window, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+std::wstring Title_Of(HWND hwnd) {
+  wchar_t text[512] = {};
+  GetWindowTextW(hwnd, text, 512);
+  return text;
+}
+
+namespace {
+
+// Pixels of whatever draw puts into a fresh w x h top-down 32-bit surface.
+std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& draw) {
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  toolkit::Bitmap dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  toolkit::Memory_Dc mem;
+  {
+    toolkit::Selection sel(mem.Get(), dib.Get());
+    draw(mem.Get());
+  }
+  GdiFlush();
+  const auto* p = static_cast<const DWORD*>(bits);
+  std::vector<DWORD> out(p, p + static_cast<std::size_t>(w) * h);
+  for (DWORD& v : out) v &= 0xFFFFFF;
+  return out;
+}
+
+}  // namespace
+
+std::vector<DWORD> Capture_Screen(const RECT& r) {
+  const toolkit::Window_Dc screen(nullptr);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  return Draw_To_Pixels(w, h, [&](HDC dc) { BitBlt(dc, 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY); });
+}
+
+std::vector<DWORD> Render_Picture(const std::vector<unsigned char>& bytes, int w, int h) {
+  const auto picture = toolkit::Picture::From_Bytes(bytes);
+  return Draw_To_Pixels(w, h, [&](HDC dc) { picture->Render(dc, 0, 0, w, h); });
+}
+
+void Save_Bmp(const std::wstring& path, const std::vector<DWORD>& pixels, int w, int h) {
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD size = static_cast<DWORD>(pixels.size() * 4);
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + size;
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(reinterpret_cast<const char*>(pixels.data()), size);
+}
+
+}  // namespace driver

@@ -1,0 +1,10 @@
+#pragma once
+// Text in the system's ANSI code page (code page 932 on a Japanese system), as the 8-bit system calls take it.
+#include <string>
+
+namespace toolkit {
+
+std::string To_Ansi(const std::wstring& text);
+std::wstring From_Ansi(const std::string& text);
+
+}  // namespace toolkit

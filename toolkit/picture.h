@@ -1,0 +1,35 @@
+#pragma once
+// A picture read by the platform's own loader (bitmap, GIF, JPEG, placeable Windows metafile).
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/com_ptr.h"
+
+namespace toolkit {
+
+class Picture {
+ public:
+  // Raise a File error when the file cannot be read or decoded.
+  static std::shared_ptr<Picture> From_File(const std::wstring& path);
+  static std::shared_ptr<Picture> From_Bytes(const std::vector<unsigned char>& bytes);
+  static std::shared_ptr<Picture> From_Resource(int id);  // an RCDATA resource of the executable
+
+  // Natural size in pixels.
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // Draws the whole picture into the rectangle (x, y, w, h) of dc.
+  void Render(HDC dc, int x, int y, int w, int h) const;
+
+ private:
+  Com_Ptr<IPicture> pic_;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,73 @@
+#include "toolkit/picture.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "toolkit/run_error.h"
+
+namespace toolkit {
+namespace {
+
+[[noreturn]] void Fail(const char* what) { throw Run_Error(Error_Kind::File, what); }
+
+int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int caps_index) {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, caps_index);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(him, dpi, 2540);
+}
+
+}  // namespace
+
+std::shared_ptr<Picture> Picture::From_File(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  if (!in) Fail("File not found");
+  std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return From_Bytes(bytes);
+}
+
+std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& bytes) {
+  if (bytes.empty()) Fail("Invalid picture");
+  const HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  if (!mem) Fail("Out of memory");
+  std::memcpy(GlobalLock(mem), bytes.data(), bytes.size());
+  GlobalUnlock(mem);
+  Com_Ptr<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(mem, TRUE, stream.Put()))) {
+    GlobalFree(mem);
+    Fail("Out of memory");
+  }
+  auto picture = std::make_shared<Picture>();
+  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(picture->pic_.Put()))) ||
+      !picture->pic_)
+    Fail("Invalid picture");
+  OLE_XSIZE_HIMETRIC w = 0;
+  OLE_YSIZE_HIMETRIC h = 0;
+  picture->pic_->get_Width(&w);
+  picture->pic_->get_Height(&h);
+  picture->width_ = Himetric_To_Pixels(w, LOGPIXELSX);
+  picture->height_ = Himetric_To_Pixels(h, LOGPIXELSY);
+  return picture;
+}
+
+std::shared_ptr<Picture> Picture::From_Resource(int id) {
+  const HMODULE module = GetModuleHandleW(nullptr);
+  const HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  if (!info) Fail("Resource not found");
+  const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, info)));
+  return From_Bytes(std::vector<unsigned char>(data, data + SizeofResource(module, info)));
+}
+
+void Picture::Render(HDC dc, int x, int y, int w, int h) const {
+  OLE_XSIZE_HIMETRIC hw = 0;
+  OLE_YSIZE_HIMETRIC hh = 0;
+  pic_->get_Width(&hw);
+  pic_->get_Height(&hh);
+  // Picture coordinates run bottom-up: start at the top edge and go down by the height.
+  pic_->Render(dc, x, y, w, h, 0, hh, hw, -hh, nullptr);
+}
+
+}  // namespace toolkit
