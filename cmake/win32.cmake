@@ -45,3 +45,8 @@ add_dependencies(qv_wine_tests Quorvantile qv_mpr_standin)
 add_library(qv_mpr_standin SHARED tests/wine/standins/mpr_standin.cpp tests/wine/standins/mpr_standin.def)
 set_target_properties(qv_mpr_standin PROPERTIES OUTPUT_NAME mpr PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
 target_link_options(qv_mpr_standin PRIVATE ${STATIC_RUNTIME})
+
+# Benchmarks that need the real system.
+add_executable(qv_list_bench bench/list_bench_win32.cpp)
+target_link_libraries(qv_list_bench PRIVATE qv_core)
+target_link_options(qv_list_bench PRIVATE ${STATIC_RUNTIME})

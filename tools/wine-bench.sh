@@ -25,7 +25,8 @@ make_prefix() {  # make_prefix DIR [win98]
   local pfx=$1 version=${2:-}
   [ -f "$pfx/.qv-ready" ] && return 0
   rm -rf "$pfx"
-  WINEPREFIX=$pfx wineboot -i >/dev/null 2>&1
+  # No .NET or HTML engine: nothing here needs them, and their installers would ask on screen.
+  WINEDLLOVERRIDES='mscoree,mshtml=' WINEPREFIX=$pfx wineboot -i >/dev/null 2>&1
   WINEPREFIX=$pfx wineserver -w
   # The dialog's font: a Japanese gothic stands in for the system's proportional gothic.
   WINEPREFIX=$pfx wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
