@@ -25,12 +25,18 @@ function(add_wine_suite suite prefix)
            COMMAND ${RUN_WINE} ${prefix} ${WIN32_BUILD_DIR}/qv_wine_tests.exe --gtest_filter=${suite}.*)
   set_tests_properties(wine.${suite} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
 endfunction()
-foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT)
+foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT Saver_Screen Saver_Placement)
   add_wine_suite(${suite} nt)
 endforeach()
-add_wine_suite(Password_Change_95 98)
+foreach(suite Password_Change_95 Saver_95)
+  add_wine_suite(${suite} 98)
+endforeach()
 # The password suites put stand-ins for the system's services beside the saver; Wine must prefer them.
 set_tests_properties(wine.Password_Change_NT wine.Password_Change_95 PROPERTIES ENVIRONMENT WINEDLLOVERRIDES=mpr=n,b)
 
 add_test(NAME wine_bench_stop COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench.sh stop)
 set_tests_properties(wine_bench_stop PROPERTIES FIXTURES_CLEANUP wine_bench)
+
+# Benchmarks of the window-free logic; they print their figures (make bench).
+add_executable(qv_play_order_bench bench/play_order_bench.cpp)
+target_link_libraries(qv_play_order_bench PRIVATE qv_portable)

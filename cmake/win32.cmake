@@ -12,19 +12,24 @@ add_library(qv_core STATIC
   toolkit/dir_search_win32.cpp
   toolkit/form_win32.cpp
   toolkit/picture_win32.cpp
+  toolkit/picture_box_win32.cpp
   settings/profile_win32.cpp
   settings/ini_path_win32.cpp
 )
 target_link_libraries(qv_core PUBLIC ole32 oleaut32 uuid gdi32 user32 shell32)
 
-add_executable(Quorvantile WIN32
-  main/win_main.cpp
+# The program's forms and start-up; the Wine test driver links them too, to drive parts directly.
+add_library(qv_program STATIC
   main/startup.cpp
   main/quorvantile_r.cpp
-  resources/quorvantile.rc
+  saver/quorvantile_s.cpp
+  saver/password_check.cpp
 )
+target_link_libraries(qv_program PUBLIC qv_core)
+
+add_executable(Quorvantile WIN32 main/win_main.cpp resources/quorvantile.rc)
 set_target_properties(Quorvantile PROPERTIES SUFFIX ".scr" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-target_link_libraries(Quorvantile PRIVATE qv_core)
+target_link_libraries(Quorvantile PRIVATE qv_program)
 # Subsystem version 4.0: the display settings' preview pane takes only such screen savers.
 target_link_options(Quorvantile PRIVATE ${STATIC_RUNTIME} -municode -Wl,--subsystem,windows:4.0)
 
@@ -37,7 +42,7 @@ target_compile_options(gtest_win32 PRIVATE -w)
 
 file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*.cpp)
 add_executable(qv_wine_tests ${WINE_TEST_SOURCES})
-target_link_libraries(qv_wine_tests PRIVATE qv_core gtest_win32)
+target_link_libraries(qv_wine_tests PRIVATE qv_program gtest_win32)
 target_link_options(qv_wine_tests PRIVATE ${STATIC_RUNTIME})
 add_dependencies(qv_wine_tests Quorvantile qv_mpr_standin)
 
@@ -50,3 +55,13 @@ target_link_options(qv_mpr_standin PRIVATE ${STATIC_RUNTIME})
 add_executable(qv_list_bench bench/list_bench_win32.cpp)
 target_link_libraries(qv_list_bench PRIVATE qv_core)
 target_link_options(qv_list_bench PRIVATE ${STATIC_RUNTIME})
+
+# Test-only stand-in for the 95 family's saver-password check.
+add_library(qv_password_standin SHARED tests/wine/standins/password_standin.cpp tests/wine/standins/password_standin.def)
+set_target_properties(qv_password_standin PROPERTIES OUTPUT_NAME password PREFIX "" SUFFIX ".cpl"
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+target_link_options(qv_password_standin PRIVATE ${STATIC_RUNTIME})
+add_dependencies(qv_wine_tests qv_password_standin)
+add_executable(qv_latency_bench bench/latency_bench_win32.cpp tests/wine/driver.cpp tests/wine/saver_fixture.cpp)
+target_link_libraries(qv_latency_bench PRIVATE qv_core)
+target_link_options(qv_latency_bench PRIVATE ${STATIC_RUNTIME})

@@ -6,7 +6,9 @@
 #include <cwctype>
 
 #include "catalogue/pict_list.h"
+#include "catalogue/play_order.h"
 #include "main/quorvantile_r.h"
+#include "saver/quorvantile_s.h"
 #include "settings/settings_file.h"
 #include "toolkit/ansi.h"
 #include "toolkit/app.h"
@@ -101,7 +103,15 @@ void Main() {
   }
   if (mode == L"C") toolkit::End_Program();  // the settings dialog is not built yet
   if (mode != L"S" && !toolkit::Command().empty()) toolkit::End_Program();
-  toolkit::End_Program();  // the saver screen is not built yet
+
+  // The saver: an empty command line runs it too, but leaves the cursor visible.
+  if (Pict_Count != 0) {
+    Play_Order.assign(static_cast<std::size_t>(Pict_Count) + 1, 0);
+    Make_Play_Order();
+  }
+  if (mode == L"S") Cursor_Count = ShowCursor(FALSE);
+  static Quorvantile_S saver;  // its load handler runs the slideshow until the program ends
+  saver.Load();
 }
 
 }  // namespace Quorvantile_B

@@ -21,6 +21,8 @@ class Form {
 
   // Creates the window, hidden, and runs Form_Load.
   void Load();
+  // Creates the window, hidden, without running Form_Load.
+  void Create_Window();
   void Show();
   // Unloads the form: Form_Unload runs, then the window goes.
   void Unload();

@@ -37,6 +37,11 @@ Form::~Form() {
 }
 
 void Form::Load() {
+  Create_Window();
+  Form_Load();
+}
+
+void Form::Create_Window() {
   const DWORD style = border_ == Border_Style::None
                           ? WS_POPUP | WS_CLIPCHILDREN
                           : WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_CLIPCHILDREN;
@@ -44,11 +49,12 @@ void Form::Load() {
                           GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::Window_Proc));
-  Form_Load();
 }
 
 void Form::Show() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+  SetFocus(hwnd_);
   UpdateWindow(hwnd_);
 }
 

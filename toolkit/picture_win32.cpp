@@ -1,5 +1,6 @@
 #include "toolkit/picture.h"
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -12,11 +13,28 @@ namespace {
 
 [[noreturn]] void Fail(const char* what) { throw Run_Error(Error_Kind::File, what); }
 
-int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int caps_index) {
+int Screen_Dpi(int caps_index) {
   const HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, caps_index);
   ReleaseDC(nullptr, screen);
-  return MulDiv(him, dpi, 2540);
+  return dpi;
+}
+
+int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int caps_index) { return MulDiv(him, Screen_Dpi(caps_index), 2540); }
+
+// A placeable metafile states its extent in its own units and how many of them make an inch; its natural
+// size in pixels follows from the screen's resolution. Returns false for any other file.
+bool Metafile_Size(const std::vector<unsigned char>& bytes, int& width, int& height) {
+  if (bytes.size() < 22) return false;
+  auto word = [&](std::size_t at) { return static_cast<int>(bytes[at] | (bytes[at + 1] << 8)); };
+  auto signed_word = [&](std::size_t at) { return static_cast<int>(static_cast<std::int16_t>(word(at))); };
+  if (word(0) != 0xCDD7 || word(2) != 0x9AC6) return false;
+  const int extent_x = signed_word(10) - signed_word(6), extent_y = signed_word(12) - signed_word(8);
+  const int inch = word(14);
+  if (extent_x <= 0 || extent_y <= 0 || inch == 0) Fail("Invalid picture");
+  width = MulDiv(extent_x, Screen_Dpi(LOGPIXELSX), inch);
+  height = MulDiv(extent_y, Screen_Dpi(LOGPIXELSY), inch);
+  return true;
 }
 
 }  // namespace
@@ -48,8 +66,10 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
   OLE_YSIZE_HIMETRIC h = 0;
   picture->pic_->get_Width(&w);
   picture->pic_->get_Height(&h);
-  picture->width_ = Himetric_To_Pixels(w, LOGPIXELSX);
-  picture->height_ = Himetric_To_Pixels(h, LOGPIXELSY);
+  if (!Metafile_Size(bytes, picture->width_, picture->height_)) {
+    picture->width_ = Himetric_To_Pixels(w, LOGPIXELSX);
+    picture->height_ = Himetric_To_Pixels(h, LOGPIXELSY);
+  }
   return picture;
 }
 

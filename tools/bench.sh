@@ -22,3 +22,4 @@ for files in (1000, 32767):
     open(os.path.join(d, "ready"), "wb").close()
 PY
 tools/run-wine.sh nt build/win32/qv_list_bench.exe
+tools/run-wine.sh nt build/win32/qv_latency_bench.exe

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Wine bench: one virtual screen and two Wine prefixes, made once and reused.
 #   wine-bench.sh start   start Xvfb (1024x768x24) with openbox, make the prefixes if missing
+#   wine-bench.sh prefixes  make the prefixes if missing (no screen of its own)
 #   wine-bench.sh stop    stop what start started
 # Prints nothing on success, so that a test runner's summary stays the last line.
 set -eu
@@ -56,6 +57,10 @@ case "${1:-}" in
     mkdir -p "$bench/drive-r"
     for p in prefix-nt prefix-98; do ln -sfn "$bench/drive-r" "$bench/$p/dosdevices/r:"; done
     ;;
+  prefixes)
+    make_prefix "$bench/prefix-nt"
+    make_prefix "$bench/prefix-98" win98
+    ;;
   stop)
     for p in prefix-nt prefix-98; do
       [ -d "$bench/$p" ] && WINEPREFIX=$bench/$p wineserver -k >/dev/null 2>&1 || true
@@ -64,5 +69,5 @@ case "${1:-}" in
       if [ -f "$bench/$f.pid" ]; then kill "$(cat "$bench/$f.pid")" 2>/dev/null || true; rm -f "$bench/$f.pid"; fi
     done
     ;;
-  *) echo "usage: $0 start|stop" >&2; exit 2 ;;
+  *) echo "usage: $0 start|prefixes|stop" >&2; exit 2 ;;
 esac

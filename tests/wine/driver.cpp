@@ -88,7 +88,15 @@ Process::~Process() {
 
 std::optional<DWORD> Process::Wait_Exit(DWORD limit_ms) {
   if (!info_.hProcess) return std::nullopt;
-  if (!Wait_For([&] { return !Running(); }, limit_ms)) return std::nullopt;
+  // Wakes at the exit itself, keeping this thread's own windows answering meanwhile.
+  const DWORD start = GetTickCount();
+  while (Running()) {
+    const DWORD spent = GetTickCount() - start;
+    if (spent > limit_ms) return std::nullopt;
+    MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, limit_ms - spent, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
   DWORD code = 0;
   GetExitCodeProcess(info_.hProcess, &code);
   return code;
@@ -125,9 +133,6 @@ std::wstring Title_Of(HWND hwnd) {
   return text;
 }
 
-namespace {
-
-// Pixels of whatever draw puts into a fresh w x h top-down 32-bit surface.
 std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& draw) {
   BITMAPINFO bi{};
   bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -144,8 +149,6 @@ std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& 
   for (DWORD& v : out) v &= 0xFFFFFF;
   return out;
 }
-
-}  // namespace
 
 std::vector<DWORD> Capture_Screen(const RECT& r) {
   const toolkit::Window_Dc screen(nullptr);
@@ -169,6 +172,73 @@ void Save_Bmp(const std::wstring& path, const std::vector<DWORD>& pixels, int w,
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
   out.write(reinterpret_cast<const char*>(&info), sizeof info);
   out.write(reinterpret_cast<const char*>(pixels.data()), size);
+}
+
+void Write_Test_Bmp(const std::wstring& path, int w, int h, const std::function<DWORD(int, int)>& colour) {
+  const int row = (w * 3 + 3) & ~3;
+  std::string data(static_cast<std::size_t>(row) * h, '\0');
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const DWORD c = colour(x, y);
+      char* p = &data[static_cast<std::size_t>(h - 1 - y) * row + x * 3];
+      p[0] = static_cast<char>(c & 0xFF);
+      p[1] = static_cast<char>((c >> 8) & 0xFF);
+      p[2] = static_cast<char>((c >> 16) & 0xFF);
+    }
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, static_cast<DWORD>(data.size()), 2835, 2835, 0, 0};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(data.size());
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  Write_Bytes(path, bytes + data);
+}
+
+void Press_Key(WORD virtual_key) {
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = virtual_key;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
+namespace {
+
+void Mouse_Input(int x, int y, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
+void Click_At(int x, int y) {
+  Mouse_Input(x, y, MOUSEEVENTF_MOVE);
+  Mouse_Input(x, y, MOUSEEVENTF_LEFTDOWN);
+  Mouse_Input(x, y, MOUSEEVENTF_LEFTUP);
+}
+
+void Move_Mouse_To(int x, int y) { Mouse_Input(x, y, MOUSEEVENTF_MOVE); }
+
+void Sync_With(HWND hwnd) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, Generous_Ms, &result);
+}
+
+HWND Wait_For_Window(DWORD process_id, const std::wstring& title, DWORD limit_ms) {
+  HWND found = nullptr;
+  Wait_For(
+      [&] {
+        for (HWND w : Windows_Of(process_id))
+          if (Title_Of(w) == title) found = w;
+        return found != nullptr;
+      },
+      limit_ms);
+  return found;
 }
 
 }  // namespace driver

@@ -60,11 +60,28 @@ class Process {
 std::vector<HWND> Windows_Of(DWORD process_id);
 std::wstring Title_Of(HWND hwnd);
 
+// Pixels of whatever draw puts into a fresh w x h surface, as 0x00RRGGBB values row by row from the top.
+std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& draw);
+
 // The screen's pixels in a rectangle, as 0x00RRGGBB values row by row from the top.
 std::vector<DWORD> Capture_Screen(const RECT& r);
 
 // A picture file decoded by the platform's loader and drawn at the given size, as 0x00RRGGBB values.
 std::vector<DWORD> Render_Picture(const std::vector<unsigned char>& bytes, int w, int h);
+
+// Writes a 24-bit bitmap file whose pixel (x, y) is colour(x, y), as 0x00RRGGBB.
+void Write_Test_Bmp(const std::wstring& path, int w, int h, const std::function<DWORD(int, int)>& colour);
+
+// Input as a person gives it, through the system's input queue.
+void Press_Key(WORD virtual_key);
+void Click_At(int x, int y);
+void Move_Mouse_To(int x, int y);
+
+// Returns once the window's thread has taken its pending messages (or the limit passed).
+void Sync_With(HWND hwnd);
+
+// The first top-level window of the process with this title, waiting for it to appear; null when none did.
+HWND Wait_For_Window(DWORD process_id, const std::wstring& title, DWORD limit_ms = Generous_Ms);
 
 // Writes 0x00RRGGBB pixels as a 32-bit bitmap file, to look at after a failed comparison.
 void Save_Bmp(const std::wstring& path, const std::vector<DWORD>& pixels, int w, int h);

@@ -1,0 +1,135 @@
+#include "saver/quorvantile_s.h"
+
+#include "catalogue/pict_list.h"
+#include "catalogue/play_order.h"
+#include "main/startup.h"
+#include "paint/paint_values.h"
+#include "saver/placement.h"
+#include "settings/settings_values.h"
+#include "toolkit/app.h"
+#include "toolkit/error_styles.h"
+#include "toolkit/gdi.h"
+#include "toolkit/numbers.h"
+
+namespace Quorvantile_B {
+
+using toolkit::Resume_Next;
+
+Quorvantile_S::Quorvantile_S() : Form(L"Quorvantile_Main", toolkit::Border_Style::None) {}
+
+void Quorvantile_S::Create_Controls() {
+  Display.Create(Hwnd(), 0, 0, 0, 0, false, RGB(255, 255, 255));
+  Master.Create(Hwnd(), 0, 0, 0, 0, false, RGB(0, 0, 0));
+  Pic_Orgn.Create(Hwnd(), 0, 0, 0, 0, false, RGB(0, 0, 0));
+  Display.Mouse_Down = [this](int b, int s, int x, int y) { Display_MouseDown(b, s, x, y); };
+}
+
+void Quorvantile_S::Form_Load() {
+  Create_Controls();
+  if (Pict_Count == 0) {
+    if (Mode_Letter() == L"S") Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
+    MessageBoxW(nullptr, L"\u753B\u50CF\uFF8C\uFF67\uFF72\uFF99\u3092\u6307\u5B9A\u3057\u3066\u4E0B\u3055\u3044 \uFF01",
+                L"Quorvantile (Saver Screen)", MB_OK | MB_ICONEXCLAMATION);  // 画像ﾌｧｲﾙを指定して下さい ！
+    toolkit::End_Program();
+  }
+  const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
+  const double screen_w = GetSystemMetrics(SM_CXSCREEN) * tx, screen_h = GetSystemMetrics(SM_CYSCREEN) * ty;
+  Resume_Next([&] { Move_Twips(0, 0, screen_w, screen_h); });
+  Resume_Next([&] { Scr_W = toolkit::To_Int16(toolkit::Int_Div(screen_w, tx)); });
+  Resume_Next([&] { Scr_H = toolkit::To_Int16(toolkit::Int_Div(screen_h, ty)); });
+  Resume_Next([&] {
+    Display.Move(0, 0);
+    Display.Resize(Scr_W, Scr_H);
+  });
+  Play_Pos = 0;
+  Resume_Next([&] { Next_Picture(); });
+  Resume_Next([&] {
+    Set_Back_Color(RGB(0, 0, 0));
+    Display.Set_Back_Color(RGB(255, 255, 255));
+  });
+  Sum_Range = 100;
+  Show();
+  SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  Slide_Loop();
+}
+
+void Quorvantile_S::Slide_Loop() {
+  for (;;) {
+    Resume_Next([&] { Paint_Picture(); });
+    if (Pict_Count > 1) Resume_Next([&] { Next_Picture(); });
+    toolkit::Do_Events();
+  }
+}
+
+void Quorvantile_S::Next_Picture() {
+  Resume_Next([&] { Play_Pos = toolkit::Add16(Play_Pos, 1); });
+  Resume_Next([&] { Master.Cls(); });
+  std::wstring path;
+  Resume_Next([&] {
+    path = Pict_List.at(static_cast<std::size_t>(Play_Order.at(static_cast<std::size_t>(Play_Pos))));
+    // A file that cannot be loaded leaves the previous picture (and its size) in Pic_Orgn.
+    Pic_Orgn.Load_Picture(*toolkit::Picture::From_File(path));
+  });
+  Resume_Next([&] { Place_Into_Master(path); });
+  Resume_Next([&] { Master.Refresh(); });
+  if (Play_Pos == Pict_Count) {
+    if (Pict_Count != 1) Resume_Next([] { Make_Play_Order(); });
+    Play_Pos = 0;
+  }
+}
+
+void Quorvantile_S::Place_Into_Master(const std::wstring& path) {
+  const Placement p = Place_Picture(Pic_Orgn.Width(), Pic_Orgn.Height(), Scr_W, Scr_H, Size_Mode);
+  switch (p.How) {
+    case Placement::Method::Stretch:
+      Master.Resize(p.Master_W, p.Master_H);
+      SetStretchBltMode(Master.Hdc(), COLORONCOLOR);
+      StretchBlt(Master.Hdc(), p.Dest_X, p.Dest_Y, p.Dest_W, p.Dest_H, Pic_Orgn.Hdc(), 0, 0, p.Src_W, p.Src_H,
+                 SRCCOPY);
+      break;
+    case Placement::Method::Load_Direct:
+      // The picture fits the screen: it is read a second time, now straight into Master.
+      Master.Load_Picture(*toolkit::Picture::From_File(path));
+      break;
+    case Placement::Method::Crop:
+      Master.Resize(p.Master_W, p.Master_H);
+      BitBlt(Master.Hdc(), 0, 0, p.Master_W, p.Master_H, Pic_Orgn.Hdc(), p.Src_X, p.Src_Y, SRCCOPY);
+      break;
+  }
+}
+
+void Quorvantile_S::Paint_Picture() {
+  // Shows Master on Display, centred, until the painting reveals it.
+  Display.Set_Visible(false);
+  Display.Resize(Master.Width(), Master.Height());
+  Display.Move((Scr_W - Display.Width()) / 2, (Scr_H - Display.Height()) / 2);
+  BitBlt(Display.Hdc(), 0, 0, Master.Width(), Master.Height(), Master.Hdc(), 0, 0, SRCCOPY);
+  Display.Set_Visible(true);
+  Display.Refresh();
+}
+
+void Quorvantile_S::Form_KeyDown(int, int) { End_Saver(); }
+void Quorvantile_S::Form_MouseDown(int, int, int, int) { End_Saver(); }
+void Quorvantile_S::Display_MouseDown(int, int, int, int) { End_Saver(); }
+
+void Quorvantile_S::End_Saver() {
+  const bool saver_mode = Mode_Letter() == L"S";
+  if (saver_mode && !Is_NT()) {
+    // The 95 family leaves the password to the saver.
+    Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
+    bool may_leave = true;
+    Resume_Next([&] { may_leave = Password_Check_Passes(Hwnd()); });
+    if (!may_leave) {
+      Resume_Next([] { Cursor_Count = ShowCursor(FALSE); });
+      return;
+    }
+  }
+  if (saver_mode) {
+    Resume_Next([] { SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 0, nullptr, 0); });
+    Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
+  }
+  Resume_Next([] { SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 1, nullptr, 0); });
+  toolkit::End_Program();
+}
+
+}  // namespace Quorvantile_B

@@ -1,0 +1,75 @@
+#pragma once
+// A picture box: a child window with its own device context and a persistent surface (a 32-bit DIB
+// selected into a memory DC). Whatever is drawn into the surface stays there; the window shows it.
+#include <windows.h>
+
+#include <climits>
+#include <cstdint>
+#include <functional>
+
+#include "toolkit/gdi.h"
+#include "toolkit/picture.h"
+
+namespace toolkit {
+
+class Picture_Box {
+ public:
+  Picture_Box() = default;
+  ~Picture_Box();
+  Picture_Box(const Picture_Box&) = delete;
+  Picture_Box& operator=(const Picture_Box&) = delete;
+
+  // Creates the window (hidden unless visible) and a surface of the given size in the back colour.
+  void Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color);
+
+  HWND Hwnd() const { return hwnd_; }
+  // The surface's device context and bitmap: draw here, read pixels here.
+  HDC Hdc() const { return dc_.Get(); }
+  HBITMAP Image() const { return bitmap_.Get(); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  void Set_Visible(bool visible);
+  void Set_Back_Color(COLORREF color) { back_color_ = color; }
+  void Move(int left, int top);
+  // A new size keeps what the surface holds; an added area takes the back colour.
+  void Resize(int width, int height);
+  // Fills the whole surface with the back colour.
+  void Cls();
+  // Sets one pixel of the surface to a colour value (red + 256 green + 65536 blue); shown at the next Refresh.
+  void Pset(int x, int y, std::uint32_t color) {
+    if (static_cast<unsigned>(x) >= static_cast<unsigned>(width_) ||
+        static_cast<unsigned>(y) >= static_cast<unsigned>(height_))
+      return;
+    bits_[static_cast<std::size_t>(y) * width_ + x] = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+    Grow_Dirty(x, y);
+  }
+  // Brings what changed in the surface to the screen.
+  void Refresh();
+  // Takes the picture at its natural size: the box resizes to it and its surface shows it on the back colour.
+  void Load_Picture(const Picture& picture);
+
+  std::function<void(int Button, int Shift, int X, int Y)> Mouse_Down;
+
+ private:
+  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void New_Surface(int width, int height, bool keep);
+  void Grow_Dirty(int x, int y) {
+    if (x < dirty_.left) dirty_.left = x;
+    if (y < dirty_.top) dirty_.top = y;
+    if (x >= dirty_.right) dirty_.right = x + 1;
+    if (y >= dirty_.bottom) dirty_.bottom = y + 1;
+  }
+  void Mark_All_Dirty() { dirty_ = {0, 0, width_, height_}; }
+
+  HWND hwnd_ = nullptr;
+  Memory_Dc dc_;
+  Bitmap bitmap_;
+  HGDIOBJ original_bitmap_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+  int width_ = 0, height_ = 0;
+  COLORREF back_color_ = RGB(0, 0, 0);
+  RECT dirty_{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+};
+
+}  // namespace toolkit

@@ -1,0 +1,134 @@
+#include "toolkit/picture_box.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "toolkit/form.h"
+#include "toolkit/run_error.h"
+
+namespace toolkit {
+namespace {
+
+const wchar_t* Box_Class(WNDPROC proc) {
+  static const wchar_t* name = [proc] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.lpszClassName = L"Quorvantile_PictureBox";
+    RegisterClassW(&wc);
+    return wc.lpszClassName;
+  }();
+  return name;
+}
+
+}  // namespace
+
+Picture_Box::~Picture_Box() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  if (original_bitmap_) SelectObject(dc_.Get(), original_bitmap_);
+}
+
+void Picture_Box::Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color) {
+  back_color_ = back_color;
+  hwnd_ = CreateWindowExW(0, Box_Class(&Picture_Box::Window_Proc), L"",
+                          WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), left, top, width, height, parent,
+                          nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  New_Surface(width, height, false);
+}
+
+void Picture_Box::New_Surface(int width, int height, bool keep) {
+  width = width > 0 ? width : 0;
+  height = height > 0 ? height : 0;
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width > 0 ? width : 1, -(height > 0 ? height : 1), 1, 32, BI_RGB,
+                  0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  Bitmap fresh(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!fresh.Get()) throw Run_Error(Error_Kind::Invalid_Call, "Out of memory");
+  Memory_Dc staging;
+  {
+    const Selection into(staging.Get(), fresh.Get());
+    const RECT all{0, 0, width, height};
+    const Brush back(CreateSolidBrush(back_color_));
+    FillRect(staging.Get(), &all, back.Get());
+    if (keep && bitmap_.Get()) BitBlt(staging.Get(), 0, 0, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
+  }
+  const HGDIOBJ previous = SelectObject(dc_.Get(), fresh.Get());
+  if (!original_bitmap_) original_bitmap_ = previous;
+  bitmap_ = std::move(fresh);
+  bits_ = static_cast<std::uint32_t*>(bits);
+  width_ = width;
+  height_ = height;
+  Mark_All_Dirty();
+}
+
+void Picture_Box::Set_Visible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+void Picture_Box::Move(int left, int top) {
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Picture_Box::Resize(int width, int height) {
+  if (width == width_ && height == height_) return;
+  New_Surface(width, height, true);
+  SetWindowPos(hwnd_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Picture_Box::Cls() {
+  GdiFlush();
+  const std::uint32_t back = ((back_color_ & 0xFF) << 16) | (back_color_ & 0xFF00) | ((back_color_ >> 16) & 0xFF);
+  std::fill(bits_, bits_ + static_cast<std::size_t>(width_) * height_, back);
+  Mark_All_Dirty();
+}
+
+void Picture_Box::Refresh() {
+  GdiFlush();
+  if (dirty_.left < dirty_.right && dirty_.top < dirty_.bottom) {
+    InvalidateRect(hwnd_, &dirty_, FALSE);
+    UpdateWindow(hwnd_);
+  }
+  dirty_ = {LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+}
+
+void Picture_Box::Load_Picture(const Picture& picture) {
+  New_Surface(picture.Width(), picture.Height(), false);
+  picture.Render(dc_.Get(), 0, 0, width_, height_);
+  GdiFlush();
+  SetWindowPos(hwnd_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Picture_Box::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* box = reinterpret_cast<Picture_Box*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (box) {
+    switch (msg) {
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = BeginPaint(hwnd, &ps);
+        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+               ps.rcPaint.bottom - ps.rcPaint.top, box->dc_.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+        EndPaint(hwnd, &ps);
+        return 0;
+      }
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        if (box->Mouse_Down) {
+          const int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+          box->Mouse_Down(button, Shift_State(), static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+        }
+        return 0;
+      default:
+        break;
+    }
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace toolkit

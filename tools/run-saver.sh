@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Starts the saver full-screen on the bundled sample pictures, under Wine. On a machine without a display
+# it runs on the bench's virtual screen, saves a screenshot, says where, and ends the saver with a key.
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+run=build/run
+[ -d build/samples ] || python3 tools/make_samples.py build/samples
+mkdir -p "$run"
+cp build/win32/Quorvantile.scr "$run/"
+# Full screen, sequential order, every kind.
+python3 tools/write-ini.py "$run/Quorvantile.ini" "Z:$(echo "$here/build/samples" | tr / '\\')" 0 1
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  QV_DISPLAY=$DISPLAY bash tools/wine-bench.sh prefixes
+  echo "Quorvantile is running full-screen; press any key or click to end it."
+  QV_DISPLAY=$DISPLAY tools/run-wine.sh nt "$run/Quorvantile.scr" /s
+  exit 0
+fi
+
+bash tools/wine-bench.sh start
+export DISPLAY=:77
+tools/run-wine.sh nt "$run/Quorvantile.scr" /s &
+saver=$!
+# Wait until the saver's window is up and a picture shows on it.
+for _ in $(seq 600); do
+  if xdotool search --name '^Quorvantile_Main$' >/dev/null 2>&1; then
+    mean=$(import -window root -colorspace gray -format '%[fx:mean]' info: 2>/dev/null || echo 0)
+    awk "BEGIN { exit !($mean > 0.15) }" && break
+  fi
+  sleep 0.1
+done
+import -window root "$run/screenshot.png"
+echo "The saver ran on a virtual screen; its screenshot is $here/$run/screenshot.png"
+xdotool key space
+wait $saver || true
