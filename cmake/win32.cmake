@@ -24,6 +24,7 @@ add_library(qv_program STATIC
   main/quorvantile_r.cpp
   saver/quorvantile_s.cpp
   saver/password_check.cpp
+  paint/get_bits_win32.cpp
 )
 target_link_libraries(qv_program PUBLIC qv_core)
 
@@ -65,3 +66,6 @@ add_dependencies(qv_wine_tests qv_password_standin)
 add_executable(qv_latency_bench bench/latency_bench_win32.cpp tests/wine/driver.cpp tests/wine/saver_fixture.cpp)
 target_link_libraries(qv_latency_bench PRIVATE qv_core)
 target_link_options(qv_latency_bench PRIVATE ${STATIC_RUNTIME})
+add_executable(qv_paint_bench bench/paint_bench_win32.cpp tests/wine/driver.cpp)
+target_link_libraries(qv_paint_bench PRIVATE qv_program)
+target_link_options(qv_paint_bench PRIVATE ${STATIC_RUNTIME})

@@ -3,7 +3,10 @@
 #include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
 #include "main/startup.h"
-#include "paint/paint_values.h"
+#include "paint/get_bits.h"
+#include "paint/paint_pass.h"
+#include "paint/prep_paint.h"
+#include "saver/display_surface.h"
 #include "saver/placement.h"
 #include "settings/settings_values.h"
 #include "toolkit/app.h"
@@ -98,14 +101,19 @@ void Quorvantile_S::Place_Into_Master(const std::wstring& path) {
   }
 }
 
+// Handles no errors of its own: a failure abandons this picture's painting.
 void Quorvantile_S::Paint_Picture() {
-  // Shows Master on Display, centred, until the painting reveals it.
   Display.Set_Visible(false);
   Display.Resize(Master.Width(), Master.Height());
   Display.Move((Scr_W - Display.Width()) / 2, (Scr_H - Display.Height()) / 2);
-  BitBlt(Display.Hdc(), 0, 0, Master.Width(), Master.Height(), Master.Hdc(), 0, 0, SRCCOPY);
+  const int W = Master.Width(), H = Master.Height();
+  Src_Bits = Grid<std::int32_t>(W, H);
+  Get_Bits(Master, Src_Bits);
+  Prep_Paint(W, H);
+  Display.Cls();
   Display.Set_Visible(true);
-  Display.Refresh();
+  Display_Surface surface(Display);
+  Paint_Passes(surface);
 }
 
 void Quorvantile_S::Form_KeyDown(int, int) { End_Saver(); }

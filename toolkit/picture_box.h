@@ -3,9 +3,9 @@
 // selected into a memory DC). Whatever is drawn into the surface stays there; the window shows it.
 #include <windows.h>
 
-#include <climits>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "toolkit/gdi.h"
 #include "toolkit/picture.h"
@@ -42,7 +42,7 @@ class Picture_Box {
         static_cast<unsigned>(y) >= static_cast<unsigned>(height_))
       return;
     bits_[static_cast<std::size_t>(y) * width_ + x] = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
-    Grow_Dirty(x, y);
+    Mark_Dirty(x, y);
   }
   // Brings what changed in the surface to the screen.
   void Refresh();
@@ -54,13 +54,18 @@ class Picture_Box {
  private:
   static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void New_Surface(int width, int height, bool keep);
-  void Grow_Dirty(int x, int y) {
-    if (x < dirty_.left) dirty_.left = x;
-    if (y < dirty_.top) dirty_.top = y;
-    if (x >= dirty_.right) dirty_.right = x + 1;
-    if (y >= dirty_.bottom) dirty_.bottom = y + 1;
+  // What changed since the last Refresh is kept as tiles, so that a thin ring of pixels across the surface
+  // brings only its own tiles to the screen, not the rectangle around it.
+  static constexpr int Tile_Shift = 4;  // 16 x 16 pixels
+  void Mark_Dirty(int x, int y) {
+    const std::size_t t = static_cast<std::size_t>(y >> Tile_Shift) * tiles_across_ + (x >> Tile_Shift);
+    if (!tile_dirty_[t]) {
+      tile_dirty_[t] = 1;
+      dirty_tiles_.push_back(static_cast<std::uint32_t>(t));
+    }
   }
-  void Mark_All_Dirty() { dirty_ = {0, 0, width_, height_}; }
+  void Mark_All_Dirty();
+  HRGN Dirty_Region();
 
   HWND hwnd_ = nullptr;
   Memory_Dc dc_;
@@ -69,7 +74,10 @@ class Picture_Box {
   std::uint32_t* bits_ = nullptr;
   int width_ = 0, height_ = 0;
   COLORREF back_color_ = RGB(0, 0, 0);
-  RECT dirty_{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+  bool all_dirty_ = false;
+  int tiles_across_ = 0;
+  std::vector<unsigned char> tile_dirty_;
+  std::vector<std::uint32_t> dirty_tiles_;
 };
 
 }  // namespace toolkit

@@ -23,3 +23,4 @@ for files in (1000, 32767):
 PY
 tools/run-wine.sh nt build/win32/qv_list_bench.exe
 tools/run-wine.sh nt build/win32/qv_latency_bench.exe
+tools/run-wine.sh nt build/win32/qv_paint_bench.exe

@@ -151,6 +151,8 @@ std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& 
 }
 
 std::vector<DWORD> Capture_Screen(const RECT& r) {
+  // Wine brings this thread's own drawing to the screen when the thread waits for messages.
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
   const toolkit::Window_Dc screen(nullptr);
   const int w = r.right - r.left, h = r.bottom - r.top;
   return Draw_To_Pixels(w, h, [&](HDC dc) { BitBlt(dc, 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY); });

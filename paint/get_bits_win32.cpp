@@ -1,0 +1,28 @@
+#include "paint/get_bits.h"
+
+#include <vector>
+
+namespace Quorvantile_B {
+
+bool Get_Bits(const toolkit::Picture_Box& surface, Grid<std::int32_t>& bits) {
+  const HDC hdc = surface.Hdc();
+  const HBITMAP own = surface.Image();
+  BITMAP bm{};
+  GetObjectA(own, sizeof bm, &bm);
+  const int w = bm.bmWidth, h = bm.bmHeight;
+  BITMAPINFO header{};
+  header.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, static_cast<DWORD>(w) * h * 4, 0, 0, 0, 0};
+  // The bitmap must not be selected into a DC while it is read: a placeholder takes its place meanwhile.
+  const HBITMAP placeholder = CreateDIBitmap(hdc, &header.bmiHeader, 0, nullptr, &header, DIB_RGB_COLORS);
+  SelectObject(hdc, placeholder);
+  std::vector<std::int32_t> staging(static_cast<std::size_t>(w) * h);  // bottom row first
+  const int rows = GetDIBits(hdc, own, 0, static_cast<UINT>(h), staging.data(), &header, DIB_RGB_COLORS);
+  if (rows != 0)
+    for (int s = 0; s < h; ++s)
+      for (int x = 0; x < w; ++x) bits(x, h - 1 - s) = staging[static_cast<std::size_t>(s) * w + x];
+  SelectObject(hdc, own);
+  DeleteObject(placeholder);
+  return rows == 0;
+}
+
+}  // namespace Quorvantile_B
