@@ -22,11 +22,12 @@ bash tools/wine-bench.sh start
 export DISPLAY=:77
 tools/run-wine.sh nt "$run/Quorvantile.scr" /s &
 saver=$!
-# Wait until the saver's window is up and a picture shows on it.
+# Wait until the saver's window is up and the painting has covered most of its white canvas.
 for _ in $(seq 600); do
   if xdotool search --name '^Quorvantile_Main$' >/dev/null 2>&1; then
-    mean=$(import -window root -colorspace gray -format '%[fx:mean]' info: 2>/dev/null || echo 0)
-    awk "BEGIN { exit !($mean > 0.15) }" && break
+    white=$(import -window root -fill black +opaque white -format '%[fx:mean]' info: 2>/dev/null || echo 1)
+    black=$(import -window root -fill white +opaque black -format '%[fx:1-mean]' info: 2>/dev/null || echo 1)
+    awk "BEGIN { exit !($white < 0.2 && $black < 0.5) }" && break
   fi
   sleep 0.1
 done

@@ -95,6 +95,17 @@ TEST_F(Painting, AfterThePaintingTheInteriorIsThePictureAndTheFrameWhite) {
   EXPECT_EQ(Capture_Screen(left_of_it), std::vector<DWORD>(400, 0));
 }
 
+TEST_F(Painting, WhatIsPaintedSurvivesBeingCoveredAndUncovered) {
+  saver.Paint_Picture();
+  const RECT r = Display_Rect();
+  const auto painted = Capture_Screen(r);
+  const HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, r.left - 10, r.top - 10, 200,
+                                     150, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(Wait_For([&] { return Capture_Screen(r) != painted; }));
+  DestroyWindow(cover);
+  EXPECT_TRUE(Wait_For([&] { return Capture_Screen(r) == painted; }));
+}
+
 TEST_F(Painting, DuringTheFirstPassOnlyBlueDepartsFromGrey) {
   std::vector<DWORD> shown;
   const At_First_Yield capture([&] { shown = Capture_Screen(Display_Rect()); });
