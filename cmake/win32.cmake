@@ -13,6 +13,13 @@ add_library(qv_core STATIC
   toolkit/form_win32.cpp
   toolkit/picture_win32.cpp
   toolkit/picture_box_win32.cpp
+  toolkit/windowless_win32.cpp
+  toolkit/pointer_win32.cpp
+  toolkit/label_win32.cpp
+  toolkit/window_control_win32.cpp
+  toolkit/command_button_win32.cpp
+  toolkit/list_box_win32.cpp
+  toolkit/error_text_win32.cpp
   settings/profile_win32.cpp
   settings/ini_path_win32.cpp
 )
@@ -25,6 +32,8 @@ add_library(qv_program STATIC
   saver/quorvantile_s.cpp
   saver/password_check.cpp
   paint/get_bits_win32.cpp
+  dialog/quorvantile_p.cpp
+  dialog/drawing_win32.cpp
 )
 target_link_libraries(qv_program PUBLIC qv_core)
 
@@ -69,3 +78,9 @@ target_link_options(qv_latency_bench PRIVATE ${STATIC_RUNTIME})
 add_executable(qv_paint_bench bench/paint_bench_win32.cpp tests/wine/driver.cpp)
 target_link_libraries(qv_paint_bench PRIVATE qv_program)
 target_link_options(qv_paint_bench PRIVATE ${STATIC_RUNTIME})
+
+# Test-only stand-in for the web browser that the dialog's link opens.
+add_executable(qv_url_handler tests/wine/standins/url_handler.cpp)
+set_target_properties(qv_url_handler PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+target_link_options(qv_url_handler PRIVATE ${STATIC_RUNTIME})
+add_dependencies(qv_wine_tests qv_url_handler)

@@ -7,6 +7,7 @@
 
 #include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
+#include "dialog/quorvantile_p.h"
 #include "main/quorvantile_r.h"
 #include "saver/quorvantile_s.h"
 #include "settings/settings_file.h"
@@ -101,7 +102,13 @@ void Main() {
     Change_Password();
     toolkit::End_Program();
   }
-  if (mode == L"C") toolkit::End_Program();  // the settings dialog is not built yet
+  if (mode == L"C") {
+    // Any parent handle after the switch is not used.
+    static Quorvantile_P dialog;
+    dialog.Load();
+    dialog.Show_Modal();
+    toolkit::End_Program();
+  }
   if (mode != L"S" && !toolkit::Command().empty()) toolkit::End_Program();
 
   // The saver: an empty command line runs it too, but leaves the cursor visible.

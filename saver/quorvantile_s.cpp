@@ -74,7 +74,10 @@ void Quorvantile_S::Next_Picture() {
     Pic_Orgn.Load_Picture(*toolkit::Picture::From_File(path));
   });
   Resume_Next([&] { Place_Into_Master(path); });
-  Resume_Next([&] { Master.Refresh(); });
+  Resume_Next([&] {
+    Master.Surface_Changed();
+    Master.Refresh();
+  });
   if (Play_Pos == Pict_Count) {
     if (Pict_Count != 1) Resume_Next([] { Make_Play_Order(); });
     Play_Pos = 0;

@@ -1,7 +1,9 @@
 #include "toolkit/form.h"
 
 #include "toolkit/app.h"
+#include "toolkit/command_button.h"
 #include "toolkit/gdi.h"
+#include "toolkit/window_control.h"
 
 namespace toolkit {
 namespace {
@@ -41,14 +43,17 @@ void Form::Load() {
   Form_Load();
 }
 
+DWORD Form::Style() const {
+  return border_ == Border_Style::None ? WS_POPUP | WS_CLIPCHILDREN
+                                       : WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_CLIPCHILDREN;
+}
+
 void Form::Create_Window() {
-  const DWORD style = border_ == Border_Style::None
-                          ? WS_POPUP | WS_CLIPCHILDREN
-                          : WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_CLIPCHILDREN;
-  hwnd_ = CreateWindowExW(0, Form_Class(), caption_.c_str(), style, 0, 0, 0, 0, Owner_Window(), nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, Form_Class(), caption_.c_str(), Style(), 0, 0, 0, 0, Owner_Window(),
+                          nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::Window_Proc));
+  host_.Set_Window(hwnd_);
 }
 
 void Form::Show() {
@@ -56,6 +61,34 @@ void Form::Show() {
   SetForegroundWindow(hwnd_);
   SetFocus(hwnd_);
   UpdateWindow(hwnd_);
+}
+
+void Form::Show_Modal() {
+  Show();
+  MSG msg;
+  while (!unloaded_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (Modal_Key(msg)) continue;
+    if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// Esc and Enter within the form; Enter on a focused button presses that button.
+bool Form::Modal_Key(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  if (msg.wParam == VK_ESCAPE) {
+    Form_Cancel_Key();
+    return true;
+  }
+  if (msg.wParam == VK_RETURN) {
+    if (auto* button = dynamic_cast<Command_Button*>(Window_Control::From(GetFocus())))
+      button->Click();
+    else
+      Form_Default_Key();
+    return true;
+  }
+  return false;
 }
 
 void Form::Unload() {
@@ -79,6 +112,19 @@ void Form::Move_Twips(double left, double top, double width, double height) {
              static_cast<int>(height / ty), TRUE);
 }
 
+// The frame and caption sizes are the system's: on every system the client area gets the size asked for.
+double Form::Outer_Width_Twips(int client_w) const {
+  RECT r{0, 0, client_w, 100};
+  AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
+  return (r.right - r.left) * Twips_Per_Pixel_X();
+}
+
+double Form::Outer_Height_Twips(int client_h) const {
+  RECT r{0, 0, 100, client_h};
+  AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
+  return (r.bottom - r.top) * Twips_Per_Pixel_Y();
+}
+
 LRESULT CALLBACK Form::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!form) return DefWindowProcW(hwnd, msg, wp, lp);
@@ -86,6 +132,8 @@ LRESULT CALLBACK Form::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT taken = 0;
+  if (Handle_Holder_Message(hwnd_, host_, msg, wp, lp, taken)) return taken;
   switch (msg) {
     case WM_ERASEBKGND: {
       RECT r;
@@ -102,13 +150,16 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
       Form_KeyDown(static_cast<int>(wp), Shift_State());
       return 0;
     case WM_LBUTTONDOWN:
-      Mouse_Down(1, wp, lp);
-      return 0;
     case WM_RBUTTONDOWN:
-      Mouse_Down(2, wp, lp);
-      return 0;
     case WM_MBUTTONDOWN:
-      Mouse_Down(4, wp, lp);
+      if (!host_.Route_Mouse(msg, lp, Shift_State()))
+        Form_MouseDown(msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4, Shift_State(),
+                       static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      host_.Route_Mouse(msg, lp, Shift_State());
       return 0;
     case WM_CLOSE:
       Unload();
@@ -129,22 +180,8 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
 void Form::Paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
-  for (const Windowless_Control* c : controls_)
-    if (c->Visible()) c->Paint(dc);
+  host_.Paint(dc);
   EndPaint(hwnd_, &ps);
-}
-
-void Form::Mouse_Down(int button, WPARAM, LPARAM lp) {
-  const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-  // The topmost visible control under the pointer takes the press; elsewhere the form does.
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    Windowless_Control& c = **it;
-    if (c.Visible() && PtInRect(&c.Rect(), p)) {
-      if (c.Mouse_Down) c.Mouse_Down(button, Shift_State(), p.x - c.Rect().left, p.y - c.Rect().top);
-      return;
-    }
-  }
-  Form_MouseDown(button, Shift_State(), p.x, p.y);
 }
 
 }  // namespace toolkit

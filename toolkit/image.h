@@ -9,7 +9,10 @@ namespace toolkit {
 
 class Image : public Windowless_Control {
  public:
-  void Set_Picture(std::shared_ptr<Picture> picture) { picture_ = std::move(picture); }
+  void Set_Picture(std::shared_ptr<Picture> picture) {
+    picture_ = std::move(picture);
+    Invalidate();
+  }
   const std::shared_ptr<Picture>& Get_Picture() const { return picture_; }
 
   void Paint(HDC dc) const override {

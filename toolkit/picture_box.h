@@ -9,6 +9,7 @@
 
 #include "toolkit/gdi.h"
 #include "toolkit/picture.h"
+#include "toolkit/windowless.h"
 
 namespace toolkit {
 
@@ -44,12 +45,17 @@ class Picture_Box {
     bits_[static_cast<std::size_t>(y) * width_ + x] = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
     Mark_Dirty(x, y);
   }
+  // Tells the box that its whole surface was drawn on through Hdc(), for the next Refresh.
+  void Surface_Changed() { all_dirty_ = true; }
   // Brings what changed in the surface to the screen.
   void Refresh();
   // Takes the picture at its natural size: the box resizes to it and its surface shows it on the back colour.
   void Load_Picture(const Picture& picture);
 
   std::function<void(int Button, int Shift, int X, int Y)> Mouse_Down;
+
+  // Windowless controls held by the box, drawn over its surface.
+  void Add_Control(Windowless_Control& control) { host_.Add(control); }
 
  private:
   static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -64,7 +70,6 @@ class Picture_Box {
       dirty_tiles_.push_back(static_cast<std::uint32_t>(t));
     }
   }
-  void Mark_All_Dirty();
   HRGN Dirty_Region();
 
   HWND hwnd_ = nullptr;
@@ -78,6 +83,7 @@ class Picture_Box {
   int tiles_across_ = 0;
   std::vector<unsigned char> tile_dirty_;
   std::vector<std::uint32_t> dirty_tiles_;
+  Windowless_Host host_;
 };
 
 }  // namespace toolkit

@@ -5,6 +5,7 @@
 
 #include "toolkit/form.h"
 #include "toolkit/run_error.h"
+#include "toolkit/window_control.h"
 
 namespace toolkit {
 namespace {
@@ -34,10 +35,11 @@ Picture_Box::~Picture_Box() {
 
 void Picture_Box::Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color) {
   back_color_ = back_color;
-  hwnd_ = CreateWindowExW(0, Box_Class(&Picture_Box::Window_Proc), L"",
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, Box_Class(&Picture_Box::Window_Proc), L"",
                           WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), left, top, width, height, parent,
                           nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  host_.Set_Window(hwnd_);
   New_Surface(width, height, false);
 }
 
@@ -67,10 +69,8 @@ void Picture_Box::New_Surface(int width, int height, bool keep) {
   tiles_across_ = (width + (1 << Tile_Shift) - 1) >> Tile_Shift;
   tile_dirty_.assign(static_cast<std::size_t>(tiles_across_) * ((height + (1 << Tile_Shift) - 1) >> Tile_Shift), 0);
   dirty_tiles_.clear();
-  Mark_All_Dirty();
+  Surface_Changed();
 }
-
-void Picture_Box::Mark_All_Dirty() { all_dirty_ = true; }
 
 void Picture_Box::Set_Visible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
@@ -88,7 +88,7 @@ void Picture_Box::Cls() {
   GdiFlush();
   const std::uint32_t back = ((back_color_ & 0xFF) << 16) | (back_color_ & 0xFF00) | ((back_color_ >> 16) & 0xFF);
   std::fill(bits_, bits_ + static_cast<std::size_t>(width_) * height_, back);
-  Mark_All_Dirty();
+  Surface_Changed();
 }
 
 // The changed tiles as one region, neighbours in a row joined into one rectangle.
@@ -115,7 +115,11 @@ HRGN Picture_Box::Dirty_Region() {
 
 void Picture_Box::Refresh() {
   GdiFlush();
-  if (all_dirty_ || !dirty_tiles_.empty()) {
+  if ((all_dirty_ || !dirty_tiles_.empty()) && !host_.Empty()) {
+    // Held controls are drawn over the surface by the paint message.
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    UpdateWindow(hwnd_);
+  } else if (all_dirty_ || !dirty_tiles_.empty()) {
     // Straight to the window's DC: cheaper than a paint message at every yield of a painting.
     const Window_Dc window(hwnd_);
     if (all_dirty_) {
@@ -144,6 +148,8 @@ void Picture_Box::Load_Picture(const Picture& picture) {
 LRESULT CALLBACK Picture_Box::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* box = reinterpret_cast<Picture_Box*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (box) {
+    LRESULT taken = 0;
+    if (Handle_Holder_Message(hwnd, box->host_, msg, wp, lp, taken)) return taken;
     switch (msg) {
       case WM_ERASEBKGND:
         return 1;
@@ -152,12 +158,19 @@ LRESULT CALLBACK Picture_Box::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
         const HDC dc = BeginPaint(hwnd, &ps);
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
                ps.rcPaint.bottom - ps.rcPaint.top, box->dc_.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+        box->host_.Paint(dc);
         EndPaint(hwnd, &ps);
         return 0;
       }
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONUP:
+        box->host_.Route_Mouse(msg, lp, Shift_State());
+        return 0;
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
       case WM_MBUTTONDOWN:
+        if (box->host_.Route_Mouse(msg, lp, Shift_State())) return 0;
         if (box->Mouse_Down) {
           const int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
           box->Mouse_Down(button, Shift_State(), static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));

@@ -219,12 +219,20 @@ void Mouse_Input(int x, int y, DWORD flags) {
 }  // namespace
 
 void Click_At(int x, int y) {
-  Mouse_Input(x, y, MOUSEEVENTF_MOVE);
+  Move_Mouse_To(x, y);
   Mouse_Input(x, y, MOUSEEVENTF_LEFTDOWN);
   Mouse_Input(x, y, MOUSEEVENTF_LEFTUP);
 }
 
-void Move_Mouse_To(int x, int y) { Mouse_Input(x, y, MOUSEEVENTF_MOVE); }
+// Returns once the system has the pointer there, so that a press that follows lands there too.
+void Move_Mouse_To(int x, int y) {
+  Mouse_Input(x, y, MOUSEEVENTF_MOVE);
+  Wait_For([&] {
+    POINT p{};
+    GetCursorPos(&p);
+    return p.x == x && p.y == y;
+  });
+}
 
 void Sync_With(HWND hwnd) {
   DWORD_PTR result = 0;

@@ -1,0 +1,24 @@
+#pragma once
+// The settings dialog's shared drawing: the tiled texture, the 3-D edge and the zoom animations.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "toolkit/picture_box.h"
+
+namespace Quorvantile_B {
+
+// Where the mouse pointer stood when the dialog was loaded; both zooms start or end there.
+inline std::int16_t Cursor_X = 0, Cursor_Y = 0;
+
+// Tiles the texture over the whole of the target, into its persistent surface.
+void Paint_Back(const toolkit::Picture_Box& texture, toolkit::Picture_Box& target);
+
+// A 3-D edge of the given style around the target's inner area.
+void Draw_Edge(toolkit::Picture_Box& target, std::int32_t edge);
+
+// A title bar grows out of the remembered pointer position to the window, and shrinks back into it.
+void Zoom_Open(HWND window);
+void Zoom_Close(HWND window);
+
+}  // namespace Quorvantile_B

@@ -1,0 +1,350 @@
+#include "dialog/quorvantile_p.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "catalogue/pict_list.h"
+#include "dialog/drawing.h"
+#include "resources/resource_ids.h"
+#include "settings/settings_file.h"
+#include "settings/settings_values.h"
+#include "toolkit/ansi.h"
+#include "toolkit/app.h"
+#include "toolkit/dir_search.h"
+#include "toolkit/error_styles.h"
+#include "toolkit/error_text.h"
+#include "toolkit/numbers.h"
+#include "toolkit/pointer.h"
+
+namespace Quorvantile_B {
+
+using toolkit::Alignment;
+using toolkit::Resume_Next;
+
+namespace {
+
+// "ＭＳ Ｐゴシック" at 9.75 points, Shift-JIS character set, normal weight.
+HFONT Dialog_Font(bool underline) {
+  const toolkit::Window_Dc screen(nullptr);
+  LOGFONTW lf{};
+  lf.lfHeight = -MulDiv(975, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
+  lf.lfWeight = FW_NORMAL;
+  lf.lfUnderline = underline;
+  lf.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpyW(lf.lfFaceName, L"ＭＳ Ｐゴシック");
+  return CreateFontIndirectW(&lf);
+}
+
+std::shared_ptr<toolkit::Picture> Artwork(int id) { return toolkit::Picture::From_Resource(id); }
+
+}  // namespace
+
+Quorvantile_P::Quorvantile_P()
+    : Form(L"Quorvantileの設定", toolkit::Border_Style::Fixed_Single),
+      font_(Dialog_Font(false)),
+      link_font_(Dialog_Font(true)) {}
+
+// The control tree: positions and sizes in pixels, relative to each control's holder.
+void Quorvantile_P::Create_Controls() {
+  const HWND form = Hwnd();
+  const HFONT font = font_.Get();
+  auto label = [&](toolkit::Label& l, toolkit::Picture_Box& holder, int x, int y, int w, int h, const wchar_t* caption,
+                   Alignment align = Alignment::Left) {
+    l.Move(x, y, w, h);
+    l.Set_Caption(caption);
+    l.Align = align;
+    l.Font = font;
+    holder.Add_Control(l);
+  };
+  auto image = [](toolkit::Image& i, toolkit::Picture_Box& holder, int x, int y, int w, int h) {
+    i.Move(x, y, w, h);
+    holder.Add_Control(i);
+  };
+
+  // The stores lie outside the client area and are never shown.
+  Pic_Mbl.Create(form, 680, 88, 563, 21, false, RGB(0, 0, 0));
+  Resume_Next([&] { Pic_Mbl.Load_Picture(*Artwork(Res_Texture)); });
+  Pic_Button.Create(form, 680, 120, 103, 37, false, RGB(0, 0, 0));
+  Resume_Next([&] {
+    button_face_ = Artwork(Res_Button_Face);
+    Pic_Button.Load_Picture(*button_face_);
+  });
+  Pic_F.Create(form, 696, 200, 45, 41, false, RGB(0, 0, 0));
+  Resume_Next([&] { Img_TT.Set_Picture(Artwork(Res_Heading_Plate)); });
+  Resume_Next([&] { Img_Opt[0].Set_Picture(Artwork(Res_Radio_Empty)); });
+  Resume_Next([&] { Img_Opt[1].Set_Picture(Artwork(Res_Radio_Dot)); });
+  Resume_Next([&] { Img_Ra[0].Set_Picture(Artwork(Res_Check_Empty)); });
+  Resume_Next([&] { Img_Ra[1].Set_Picture(Artwork(Res_Check_Filled)); });
+
+  Pic_C.Create(form, 0, 0, 453, 405, true, RGB(206, 206, 210));
+  Pic_1.Create(Pic_C.Hwnd(), 12, 12, 425, 317, true, RGB(206, 206, 210));
+
+  // The panel, in reading order (which is also the order of the keyboard focus).
+  image(Img_H[3], Pic_1, 12, 8, 95, 22);
+  label(lbl[12], Pic_1, 12, 12, 95, 17, L"ﾌｧｲﾙ名", Alignment::Center);
+  Cmd_Button[0].Create(Pic_1.Hwnd(), 12, 40, 97, 21, L"ﾌｫﾙﾀﾞ指定...", font);
+  label(lbl_Kei, Pic_1, 112, 44, 33, 17, L"", Alignment::Right);
+  lbl_Kei.Transparent = false;
+  lbl_Kei.Border = true;
+  label(lbl[8], Pic_1, 148, 48, 17, 13, L"枚");
+  List_1.Create(Pic_1.Hwnd(), 12, 68, 169, 212, font);
+  label(Folder_Path, Pic_1, 12, 284, 397, 21, L"");
+  Folder_Path.Border = true;
+  image(Img_H[4], Pic_1, 192, 8, 95, 22);
+  label(lbl[6], Pic_1, 192, 12, 95, 17, L"ﾌﾟﾚﾋﾞｭｰ", Alignment::Center);
+  label(lbl_PreSize, Pic_1, 192, 36, 101, 13, L"9999 * 9999", Alignment::Center);
+  Pic_K.Create(Pic_1.Hwnd(), 192, 52, 100, 100, true, RGB(0xE0, 0xE0, 0xE0));
+  image(Img_H[5], Pic_1, 192, 160, 95, 22);
+  label(lbl[11], Pic_1, 192, 164, 95, 17, L"画像の種類", Alignment::Center);
+  const wchar_t* kinds[4] = {L"*.bmp", L"*.gif", L"*.jpg", L"*.wmf"};
+  const int kind_widths[4] = {32, 23, 25, 32};
+  for (int i = 0; i < 4; ++i) {
+    image(Img_Kind[i], Pic_1, 208, 188 + 16 * i, 12, 12);
+    label(lbl_Kind[i], Pic_1, 224, 188 + 16 * i, kind_widths[i], 13, kinds[i]);
+    Img_Kind[i].Mouse_Down = lbl_Kind[i].Mouse_Down = [this, i](int, int, int, int) { Img_Kind_MouseDown(i); };
+  }
+  Cmd_Button[1].Create(Pic_1.Hwnd(), 192, 256, 97, 21, L"ｸﾘｱ", font);
+  image(Img_H[1], Pic_1, 312, 8, 95, 22);
+  label(lbl[13], Pic_1, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Alignment::Center);
+  const wchar_t* orders[2] = {L"ｼｰｹﾝｼｬﾙ", L"ﾗﾝﾀﾞﾑ"};
+  const int order_widths[2] = {55, 32};
+  for (int i = 0; i < 2; ++i) {
+    image(Img_SR[i], Pic_1, 332, 40 + 16 * i, 13, 13);
+    label(lbl_RS[i], Pic_1, 348, 40 + 16 * i, order_widths[i], 13, orders[i]);
+    Img_SR[i].Mouse_Down = lbl_RS[i].Mouse_Down = [this, i](int, int, int, int) { Img_SR_MouseDown(i); };
+  }
+  image(Img_H[2], Pic_1, 312, 84, 95, 22);
+  label(lbl[10], Pic_1, 312, 88, 97, 17, L"画像のｻｲｽﾞ", Alignment::Center);
+  const wchar_t* sizes[2] = {L"ｵﾘｼﾞﾅﾙ", L"ﾌﾙｽｸﾘｰﾝ"};
+  const int size_widths[2] = {42, 52};
+  for (int i = 0; i < 2; ++i) {
+    image(Img_Size[i], Pic_1, 332, 116 + 16 * i, 13, 13);
+    label(lbl_Size[i], Pic_1, 348, 116 + 16 * i, size_widths[i], 13, sizes[i]);
+    Img_Size[i].Mouse_Down = lbl_Size[i].Mouse_Down = [this, i](int, int, int, int) { Img_Size_MouseDown(i); };
+  }
+
+  // The foot of the dialog.
+  label(lbl[9], Pic_C, 12, 340, 168, 13, L"Designed by k-Vorn Ver.1.0.0");
+  label(lbl_URL, Pic_C, 12, 372, 352, 13, Maker_Page.c_str());
+  lbl_URL.Font = link_font_.Get();
+  lbl_URL.Fore_Color = RGB(0, 0, 255);
+  lbl_URL.Mouse_Up = [this](int, int, int, int) { lbl_URL_MouseUp(); };
+  Cmd_Button[2].Create(Pic_C.Hwnd(), 236, 340, 101, 21, L"設定", font);
+  Cmd_Button[3].Create(Pic_C.Hwnd(), 340, 340, 97, 21, L"ｷｬﾝｾﾙ", font);
+
+  for (int i = 0; i < 4; ++i) Cmd_Button[i].On_Click = [this, i] { Cmd_Button_Click(i); };
+  List_1.On_Click = [this] { List_1_Click(); };
+}
+
+void Quorvantile_P::Form_Load() {
+  Create_Controls();
+  const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
+  // 1, 2: the outer size that gives a client area of exactly Pic_C, centred on the screen.
+  Resume_Next([&] {
+    const double width = Outer_Width_Twips(Pic_C.Width()), height = Outer_Height_Twips(Pic_C.Height());
+    const double screen_w = GetSystemMetrics(SM_CXSCREEN) * tx, screen_h = GetSystemMetrics(SM_CYSCREEN) * ty;
+    Move_Twips(toolkit::Half_Of(screen_w - width), toolkit::Half_Of(screen_h - height), width, height);
+  });
+  // 3: long file names can be scrolled sideways.
+  Resume_Next([&] {
+    RECT r{};
+    GetWindowRect(List_1.Hwnd(), &r);
+    List_Extent = toolkit::To_Int32((r.right - r.left) / tx + 300);
+    SendMessageA(List_1.Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(List_Extent), 0);
+  });
+  // 4 to 6: the texture, the heading plates and the button faces.
+  Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_C); });
+  Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_1); });
+  for (int i = 1; i <= 5; ++i) Resume_Next([&] { Img_H[i].Set_Picture(Img_TT.Get_Picture()); });
+  for (auto& button : Cmd_Button) Resume_Next([&] { button.Set_Face(button_face_); });
+  // 7, 8: the radios show the stored settings; a value other than 0 or 1 leaves its group blank.
+  Resume_Next([&] { Img_SR.at(Change_Mode).Set_Picture(Img_Opt[1].Get_Picture()); });
+  Resume_Next([&] { Img_SR.at(Change_Mode ^ 1).Set_Picture(Img_Opt[0].Get_Picture()); });
+  Resume_Next([&] { Img_Size.at(Size_Mode).Set_Picture(Img_Opt[1].Get_Picture()); });
+  Resume_Next([&] { Img_Size.at(Size_Mode ^ 1).Set_Picture(Img_Opt[0].Get_Picture()); });
+  // 9 to 12: the file list, the folder and the kinds.
+  Resume_Next([&] { Fill_List_From_Pict_List(); });
+  lbl_PreSize.Set_Caption(L"");
+  Folder_Path.Set_Caption(Pict_Folder);
+  for (int i = 0; i < 4; ++i) Resume_Next([&] { Img_Kind[i].Set_Picture(Img_Ra.at(Kind_Flag[i]).Get_Picture()); });
+  // 13: the preview pane's raised edge.
+  Resume_Next([&] { Draw_Edge(Pic_K, EDGE_RAISED); });
+  // 14: the hand over every control that reacts to the mouse.
+  for (auto* c : std::initializer_list<toolkit::Windowless_Control*>{&Img_SR[0], &Img_SR[1], &lbl_RS[0], &lbl_RS[1],
+                                                                   &Img_Size[0], &Img_Size[1], &lbl_Size[0],
+                                                                   &lbl_Size[1], &lbl_URL})
+    c->Hand_Pointer = true;
+  for (int i = 0; i < 4; ++i) Img_Kind[i].Hand_Pointer = lbl_Kind[i].Hand_Pointer = Cmd_Button[i].Hand_Pointer = true;
+  List_1.Hand_Pointer = true;
+  // 15, 16: the window zooms open out of the pointer's position.
+  POINT p{};
+  if (GetCursorPos(&p)) {
+    Cursor_X = static_cast<std::int16_t>(p.x);
+    Cursor_Y = static_cast<std::int16_t>(p.y);
+  } else {
+    Cursor_X = Cursor_Y = 0;
+  }
+  Resume_Next([&] { Zoom_Open(Hwnd()); });
+  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+}
+
+void Quorvantile_P::Form_Unload() {
+  Resume_Next([&] { Zoom_Close(Hwnd()); });
+  // The configuration mode ends with the dialog. Ending here also abandons a folder scan under way.
+  toolkit::End_Program();
+}
+
+// The names of the picture list, in its sorted order; a file gone since shows as an empty line.
+void Quorvantile_P::Fill_List_From_Pict_List() {
+  ++scan_number_;
+  List_1.Clear();
+  if (Pict_Count == 0) return;
+  for (int i = 1; i <= Pict_Count; ++i) List_1.Add_Item(toolkit::Dir_Name(Pict_List[static_cast<std::size_t>(i)], 0));
+  lbl_Kei.Set_Caption(std::to_wstring(List_1.List_Count()));
+}
+
+void Quorvantile_P::Img_Kind_MouseDown(int Index) {
+  std::int16_t& flag = Kind_Flag[static_cast<std::size_t>(Index)];
+  flag = static_cast<std::int16_t>(flag ^ 1);
+  Resume_Next([&] { Img_Kind[Index].Set_Picture(Img_Ra.at(flag).Get_Picture()); });
+  toolkit::Do_Events();  // the new check picture shows before the list work
+  Pict_Folder = Folder_Path.Caption();
+  if (Pict_Folder.empty() || !Check_Folder(Pict_Folder)) return;
+  lbl_Kei.Set_Caption(L"");
+  Resume_Next([&] { Make_Pict_List(Pict_Folder); });
+  Resume_Next([&] { Fill_List_From_Pict_List(); });
+}
+
+void Quorvantile_P::Select_Radio(std::array<toolkit::Image, 2>& group, int Index) {
+  group[Index].Set_Picture(Img_Opt[1].Get_Picture());
+  group[Index ^ 1].Set_Picture(Img_Opt[0].Get_Picture());
+}
+
+void Quorvantile_P::Img_SR_MouseDown(int Index) {
+  Select_Radio(Img_SR, Index);
+  Change_Mode = static_cast<std::int16_t>(Index);
+}
+
+void Quorvantile_P::Img_Size_MouseDown(int Index) {
+  Select_Radio(Img_Size, Index);
+  Size_Mode = static_cast<std::int16_t>(Index);
+}
+
+void Quorvantile_P::Cmd_Button_Click(int Index) {
+  switch (Index) {
+    case 0:
+      Choose_Folder();
+      break;
+    case 1:
+      ++scan_number_;
+      List_1.Clear();
+      Folder_Path.Set_Caption(L"");
+      lbl_Kei.Set_Caption(L"");
+      break;
+    case 2:
+      Save_Settings(Folder_Path.Caption());
+      Unload();
+      break;
+    case 3:
+      Unload();
+      break;
+    default:
+      break;
+  }
+}
+
+void Quorvantile_P::Choose_Folder() {
+  std::wstring path;
+  Resume_Next([&] {
+    wchar_t display_name[MAX_PATH] = {};
+    BROWSEINFOW chooser{};
+    chooser.hwndOwner = Hwnd();
+    chooser.pszDisplayName = display_name;
+    chooser.lpszTitle = L"ﾌｫﾙﾀﾞをｸﾘｯｸして選択状態にしてから ＯＫ を押してください";
+    const LPITEMIDLIST item = SHBrowseForFolderW(&chooser);
+    if (!item) return;
+    wchar_t chosen[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(item, chosen)) path = chosen;
+    CoTaskMemFree(item);
+  });
+  // A cancelled chooser, or an item that is no folder on disk, changes nothing.
+  if (path.empty()) return;
+  Folder_Path.Set_Caption(path);
+  Scan_Folder(path);
+}
+
+void Quorvantile_P::Scan_Folder(const std::wstring& path) {
+  const unsigned scan = ++scan_number_;
+  File_List.clear();
+  File_Count = 0;
+  // One message at most: the scan stops at its first error and lists what it found.
+  bool ok = true;
+  for (const std::int16_t pass : Pass_Attr) {
+    Find_Attr = pass;
+    for (int kind = 0; kind < 4 && ok; ++kind)
+      if (Kind_Enabled(kind)) ok = Find_File(path + Kind_Pattern[static_cast<std::size_t>(kind)], Find_Attr, scan);
+    if (scan != scan_number_) return;  // a newer scan or list took over during a yield
+  }
+  List_1.Clear();
+  for (int i = 0; i < File_Count; ++i) List_1.Add_Item(toolkit::Dir_Name(File_List[static_cast<std::size_t>(i)], 0));
+  lbl_Kei.Set_Caption(std::to_wstring(List_1.List_Count()));
+}
+
+bool Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan) {
+  // The dialog's walk shows the platform's text for an error.
+  try {
+    const std::wstring folder = Dir_Part(pattern) + L"\\";
+    toolkit::Dir_Search search(pattern, attr);
+    for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) {
+      if (toolkit::Get_Attr(folder + name) != attr) continue;
+      File_List.push_back(folder + name);
+      File_Count = toolkit::Add16(File_Count, 1);
+      lbl_Kei.Set_Caption(std::to_wstring(File_Count));
+      toolkit::Do_Events();
+      if (scan != scan_number_) return true;
+    }
+    return true;
+  } catch (const std::exception& e) {
+    File_List.resize(static_cast<std::size_t>(File_Count));
+    MessageBoxW(Hwnd(), toolkit::Error_Text(e).c_str(), L"Quorvantile", MB_OK);
+    return false;
+  }
+}
+
+void Quorvantile_P::List_1_Click() {
+  const int selected = List_1.List_Index();
+  if (selected < 0) return;
+  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
+  Resume_Next([&] { Pic_K.Set_Visible(false); });
+  const std::wstring path = Folder_Path.Caption() + L"\\" + List_1.Item(selected);
+  // A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
+  Resume_Next([&] { Pic_F.Load_Picture(*toolkit::Picture::From_File(path)); });
+  const double w = Pic_F.Width(), h = Pic_F.Height();
+  Resume_Next([&] { lbl_PreSize.Set_Caption(std::to_wstring(Pic_F.Width()) + L" * " + std::to_wstring(Pic_F.Height())); });
+  Resume_Next([&] {
+    if (w <= 0 || h <= 0) throw toolkit::Run_Error(toolkit::Error_Kind::Overflow, "Overflow");
+    // The longer side becomes 100; the pane grows right and down from its fixed corner.
+    const double pane_w = w > h ? 100 : w * 100 / h, pane_h = w > h ? h * 100 / w : 100;
+    const int copy_w = toolkit::To_Int32(pane_w), copy_h = toolkit::To_Int32(pane_h);
+    Pic_K.Resize(copy_w, copy_h);
+    SetStretchBltMode(Pic_K.Hdc(), COLORONCOLOR);
+    StretchBlt(Pic_K.Hdc(), 0, 0, copy_w, copy_h, Pic_F.Hdc(), 0, 0, static_cast<int>(w), static_cast<int>(h), SRCCOPY);
+  });
+  Resume_Next([&] { Draw_Edge(Pic_K, EDGE_RAISED); });
+  Resume_Next([&] {
+    Pic_K.Set_Visible(true);
+    Pic_K.Surface_Changed();
+    Pic_K.Refresh();
+  });
+  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+}
+
+void Quorvantile_P::lbl_URL_MouseUp() {
+  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
+  Resume_Next([&] {
+    ShellExecuteA(Hwnd(), "open", toolkit::To_Ansi(lbl_URL.Caption()).c_str(), "", "", SW_SHOWNORMAL);
+  });
+  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+}
+
+}  // namespace Quorvantile_B

@@ -1,0 +1,82 @@
+#pragma once
+// The settings dialog: a fixed-size, skinned window that shows and changes the settings, lists the
+// pictures of the chosen folder and previews one of them.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "toolkit/command_button.h"
+#include "toolkit/form.h"
+#include "toolkit/gdi.h"
+#include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/list_box.h"
+#include "toolkit/picture_box.h"
+
+namespace Quorvantile_B {
+
+// The maker's web page, shown and opened by the dialog's link.
+inline const std::wstring Maker_Page = L"https://k-vorn.example.jp/works/";
+
+class Quorvantile_P : public toolkit::Form {
+ public:
+  Quorvantile_P();
+
+  // What the user sees (positions in the dialog's own layout).
+  toolkit::Picture_Box Pic_C;  // the whole client area, tiled with the texture
+  toolkit::Picture_Box Pic_1;  // the panel
+  std::array<toolkit::Image, 6> Img_H;  // heading plates 1 to 5
+  std::array<toolkit::Label, 14> lbl;   // headings and static texts 6, 8 to 13
+  std::array<toolkit::Command_Button, 4> Cmd_Button;
+  toolkit::Label lbl_Kei, Folder_Path, lbl_PreSize, lbl_URL;
+  toolkit::List_Box List_1;
+  toolkit::Picture_Box Pic_K;  // the preview pane
+  std::array<toolkit::Image, 4> Img_Kind;
+  std::array<toolkit::Label, 4> lbl_Kind;
+  std::array<toolkit::Image, 2> Img_SR, Img_Size;
+  std::array<toolkit::Label, 2> lbl_RS, lbl_Size;
+
+  // Stores, outside the visible area: the artwork the dialog copies from.
+  toolkit::Picture_Box Pic_Mbl;     // texture strip
+  toolkit::Picture_Box Pic_Button;  // button face
+  toolkit::Picture_Box Pic_F;       // the preview's load buffer
+  toolkit::Image Img_TT;            // heading plate
+  std::array<toolkit::Image, 2> Img_Opt;  // radio: empty, dotted
+  std::array<toolkit::Image, 2> Img_Ra;   // check box: empty, filled
+
+  std::int32_t List_Extent = 0;
+  // The last folder scan's finds, in the order found.
+  std::vector<std::wstring> File_List;
+  std::int16_t File_Count = 0;
+
+  void Img_Kind_MouseDown(int Index);
+  void Img_SR_MouseDown(int Index);
+  void Img_Size_MouseDown(int Index);
+  void Cmd_Button_Click(int Index);
+  void Choose_Folder();
+  void List_1_Click();
+  void lbl_URL_MouseUp();
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Form_Default_Key() override { Cmd_Button_Click(2); }
+  void Form_Cancel_Key() override { Cmd_Button_Click(3); }
+
+ private:
+  void Create_Controls();
+  void Select_Radio(std::array<toolkit::Image, 2>& group, int Index);
+  void Fill_List_From_Pict_List();
+  // The dialog's walk of one pattern; false when it met an error (already reported).
+  bool Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan);
+  void Scan_Folder(const std::wstring& path);
+
+  toolkit::Font font_, link_font_;
+  std::shared_ptr<toolkit::Picture> button_face_;
+  // Each scan or list rebuild takes a new number; a scan that finds its number outdated after a yield
+  // gives way to the newer work.
+  unsigned scan_number_ = 0;
+};
+
+}  // namespace Quorvantile_B

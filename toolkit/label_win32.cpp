@@ -1,0 +1,29 @@
+#include "toolkit/label.h"
+
+#include "toolkit/gdi.h"
+
+namespace toolkit {
+
+void Label::Paint(HDC dc) const {
+  RECT r = Rect();
+  if (!Transparent) {
+    const Brush back(CreateSolidBrush(Back_Color));
+    FillRect(dc, &r, back.Get());
+  }
+  if (Border) {
+    FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&r, -1, -1);
+  }
+  const int saved = SaveDC(dc);
+  if (Font) SelectObject(dc, Font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, Fore_Color);
+  const UINT align = Align == Alignment::Center ? DT_CENTER : Align == Alignment::Right ? DT_RIGHT : DT_LEFT;
+  // A bordered label keeps its text inside the border; a plain one-line caption may run past its box
+  // rather than lose its end where the font is wider than the layout expects.
+  const UINT flow = Border ? DT_WORDBREAK : DT_SINGLELINE | DT_NOCLIP;
+  DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, align | DT_NOPREFIX | flow);
+  RestoreDC(dc, saved);
+}
+
+}  // namespace toolkit
