@@ -42,7 +42,7 @@ TEST(Saver_Screen, CoversTheWholeScreenTopmostAndEndsOnShiftAlone) {
   EXPECT_EQ(r.top, 0);
   EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
-  EXPECT_TRUE(GetWindowLongW(saver.window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(Wait_For([&] { return (GetWindowLongW(saver.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
   EXPECT_FALSE(GetWindowLongW(saver.window, GWL_STYLE) & WS_CAPTION);
   // The corners are the saver's black around the centred picture.
   const RECT corner{0, 0, 4, 4};
