@@ -217,15 +217,24 @@ TEST(Dialog_Setup, TheHandShowsOverClickableControlsOnly) {
     GetCursorInfo(&info);
     return info.hCursor;
   };
-  // The arrow as the dialog's process has it (each process holds its own handle of the system's cursors).
-  const HCURSOR arrow = cursor_at(d.Panel, 400, 200);  // bare texture
-  EXPECT_NE(cursor_at(d.Panel, 214, 194), arrow);       // a kind's check box
-  const HCURSOR hand = cursor_at(d.Panel, 230, 210);    // a kind's caption
-  EXPECT_NE(hand, arrow);
-  EXPECT_EQ(cursor_at(d.Panel, 60, 50), hand);          // the folder button
-  EXPECT_EQ(cursor_at(d.Panel, 60, 150), hand);         // the file list
-  EXPECT_EQ(cursor_at(d.Pic_C, 100, 378), hand);        // the link
-  EXPECT_EQ(cursor_at(d.Panel, 240, 100), arrow);       // the preview pane
-  EXPECT_EQ(cursor_at(d.Pic_C, 60, 345), arrow);        // the credit line
-  EXPECT_EQ(cursor_at(d.Panel, 400, 200), arrow);
+  // The pointer follows the mouse once the dialog has taken the move: every check waits for it. The
+  // arrow is compared as the dialog's process holds it (each process has its own handle of it).
+  HCURSOR arrow = nullptr;
+  ASSERT_TRUE(Wait_For([&] {
+    const HCURSOR first = cursor_at(d.Panel, 400, 200);  // bare texture
+    Sleep(100);
+    return (arrow = cursor_at(d.Panel, 400, 200)) == first;
+  }));
+  HCURSOR hand = nullptr;
+  ASSERT_TRUE(Wait_For([&] { return (hand = cursor_at(d.Panel, 214, 194)) != arrow; }));  // a kind's check box
+  const auto shows = [&](HWND holder, int x, int y, HCURSOR expected) {
+    return Wait_For([&] { return cursor_at(holder, x, y) == expected; });
+  };
+  EXPECT_TRUE(shows(d.Panel, 230, 210, hand));   // a kind's caption
+  EXPECT_TRUE(shows(d.Panel, 60, 50, hand));     // the folder button
+  EXPECT_TRUE(shows(d.Panel, 60, 150, hand));    // the file list
+  EXPECT_TRUE(shows(d.Pic_C, 100, 378, hand));   // the link
+  EXPECT_TRUE(shows(d.Panel, 240, 100, arrow));  // the preview pane
+  EXPECT_TRUE(shows(d.Pic_C, 60, 345, arrow));   // the credit line
+  EXPECT_TRUE(shows(d.Panel, 360, 62, hand));    // a radio's caption
 }
