@@ -26,7 +26,8 @@ function(add_wine_suite suite prefix)
   set_tests_properties(wine.${suite} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
 endfunction()
 foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT Saver_Screen Saver_Placement Painting Painting_Saver
-              Dialog_Setup Dialog_Options Dialog_List)
+              Dialog_Setup Dialog_Options Dialog_List Dialog_Buttons Dialog_Preview Dialog_Link
+              Dialog_Chooser)
   add_wine_suite(${suite} nt)
 endforeach()
 foreach(suite Password_Change_95 Saver_95)

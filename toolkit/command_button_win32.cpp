@@ -75,9 +75,10 @@ LRESULT Command_Button::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_LBUTTONUP:
       if (tracking_) {
+        // Releasing the capture resets the pressed look, so whether the release was inside is read first.
+        const bool inside = pressed_;
         tracking_ = false;
         ReleaseCapture();
-        const bool inside = pressed_;
         Set_Pressed(false);
         if (inside) Click();
       }

@@ -1,16 +1,16 @@
 #include "tests/wine/saver_fixture.h"
 
+#include "tests/wine/ini_bytes.h"
 #include "toolkit/ansi.h"
 
 namespace driver {
 
 void Write_Settings(const Install& install, const std::wstring& folder, const Saver_Settings& s) {
-  const std::string kind = "\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F";
   std::string text = "[Section]\r\n";
-  text += "\x89\xE6\x91\x9C\xC1\xAA\xDD\xBC\xDE= " + std::to_string(s.Change_Mode) + "\r\n";
-  text += "\x89\xE6\x91\x9C\x82\xCC\xBB\xB2\xBD\xDE= " + std::to_string(s.Size_Mode) + "\r\n";
-  text += "\x89\xE6\x91\x9C\x82\xCC\xCC\xAB\xD9\xC0\xDE=" + toolkit::To_Ansi(folder) + "\r\n";
-  for (int i = 0; i < 4; ++i) text += kind + std::to_string(i) + "= " + std::to_string(s.Kind_Flag[i]) + "\r\n";
+  text += Key::Change + "= " + std::to_string(s.Change_Mode) + "\r\n";
+  text += Key::Size + "= " + std::to_string(s.Size_Mode) + "\r\n";
+  text += Key::Folder + "=" + toolkit::To_Ansi(folder) + "\r\n";
+  for (int i = 0; i < 4; ++i) text += Key::Kind(i) + "= " + std::to_string(s.Kind_Flag[static_cast<std::size_t>(i)]) + "\r\n";
   Write_Bytes(install.Ini(), text);
 }
 

@@ -6,16 +6,17 @@
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
 #include "tests/wine/driver.h"
+#include "tests/wine/ini_bytes.h"
 #include "toolkit/ansi.h"
 
 using namespace Quorvantile_B;
 
 namespace {
 
-const std::string Change = "\x89\xE6\x91\x9C\xC1\xAA\xDD\xBC\xDE";
-const std::string Size = "\x89\xE6\x91\x9C\x82\xCC\xBB\xB2\xBD\xDE";
-const std::string Folder = "\x89\xE6\x91\x9C\x82\xCC\xCC\xAB\xD9\xC0\xDE";
-std::string Kind(char i) { return std::string("\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F") + i; }
+using driver::Key::Change;
+using driver::Key::Folder;
+using driver::Key::Size;
+std::string Kind(char i) { return driver::Key::Kind(i - '0'); }
 
 class Settings_File : public ::testing::Test {
  protected:
@@ -27,14 +28,7 @@ class Settings_File : public ::testing::Test {
   }
   driver::Install install{L"settings"};
   std::string Ini() const { return toolkit::To_Ansi(install.Ini()); }
-  // The file's text. The program writes numbers with a sign blank (" 1"); whether the system's writer keeps
-  // that blank is its own business (Wine drops it), so one blank after "=" is taken out before comparing.
-  std::string File_Text() const {
-    const auto bytes = driver::Read_Bytes(install.Ini());
-    std::string text(bytes.begin(), bytes.end());
-    for (std::size_t at = text.find("= "); at != std::string::npos; at = text.find("= ", at + 1)) text.erase(at + 1, 1);
-    return text;
-  }
+  std::string File_Text() const { return driver::Without_Sign_Blanks(driver::Read_Bytes(install.Ini())); }
 };
 
 }  // namespace
