@@ -22,6 +22,13 @@ wait_for() {  # wait_for SECONDS COMMAND...: wait until COMMAND succeeds
   done
 }
 
+# True while a window manager runs on the screen (its check window exists, not only the root's note of it).
+wm_running() {
+  local id
+  id=$(xprop -root -display "$display" _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')
+  [ -n "$id" ] && xprop -display "$display" -id "$id" >/dev/null 2>&1
+}
+
 make_prefix() {  # make_prefix DIR [win98]
   local pfx=$1 version=${2:-}
   [ -f "$pfx/.qv-ready" ] && return 0
@@ -47,9 +54,12 @@ case "${1:-}" in
       Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$bench/xvfb.log" 2>&1 &
       echo $! >"$bench/xvfb.pid"
       wait_for 30 xdpyinfo -display "$display"
+    fi
+    # A window manager, as a desktop has: without one new windows get no keyboard focus.
+    if ! wm_running; then
       openbox >"$bench/openbox.log" 2>&1 &
       echo $! >"$bench/openbox.pid"
-      wait_for 30 sh -c "xprop -root -display $display _NET_SUPPORTING_WM_CHECK | grep -q window"
+      wait_for 30 wm_running
     fi
     make_prefix "$bench/prefix-nt"
     make_prefix "$bench/prefix-98" win98
@@ -66,7 +76,12 @@ case "${1:-}" in
       [ -d "$bench/$p" ] && WINEPREFIX=$bench/$p wineserver -k >/dev/null 2>&1 || true
     done
     for f in openbox xvfb; do
-      if [ -f "$bench/$f.pid" ]; then kill "$(cat "$bench/$f.pid")" 2>/dev/null || true; rm -f "$bench/$f.pid"; fi
+      if [ -f "$bench/$f.pid" ]; then
+        pid=$(cat "$bench/$f.pid")
+        kill "$pid" 2>/dev/null || true
+        wait_for 30 sh -c "! kill -0 $pid" || true
+        rm -f "$bench/$f.pid"
+      fi
     done
     ;;
   *) echo "usage: $0 start|prefixes|stop" >&2; exit 2 ;;
