@@ -3,13 +3,15 @@
 #   make test   install what is missing, build, and run every test
 #   make scr    build build/win32/Quorvantile.scr
 #   make bench  run the benchmarks
+#   make soak   show a folder of bad and good pictures for 600 pictures under Wine
+#   make fuzz   fuzz the reading of the settings file
 SHELL := /bin/bash
 JOBS ?= 2
 HOST := build/host
 WIN := build/win32
 SCR := $(WIN)/Quorvantile.scr
 
-.PHONY: all deps scr win-tests host test bench run clean
+.PHONY: all deps scr win-tests host test bench soak fuzz run clean
 
 all: scr host
 
@@ -38,6 +40,13 @@ test: deps
 bench: deps
 	@$(MAKE) --no-print-directory win-tests host
 	bash tools/bench.sh
+
+soak: deps
+	@$(MAKE) --no-print-directory win-tests
+	bash tools/soak.sh
+
+fuzz: deps
+	bash tools/fuzz.sh
 
 run: deps scr
 	bash tools/run-saver.sh

@@ -84,3 +84,8 @@ add_executable(qv_url_handler tests/wine/standins/url_handler.cpp)
 set_target_properties(qv_url_handler PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
 target_link_options(qv_url_handler PRIVATE ${STATIC_RUNTIME})
 add_dependencies(qv_wine_tests qv_url_handler)
+
+# The soak run (make soak), separate from the quick tests.
+add_executable(qv_soak tests/soak/soak_win32.cpp)
+target_link_libraries(qv_soak PRIVATE qv_program psapi)
+target_link_options(qv_soak PRIVATE ${STATIC_RUNTIME})

@@ -23,15 +23,22 @@ int Screen_Dpi(int caps_index) {
 int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int caps_index) { return MulDiv(him, Screen_Dpi(caps_index), 2540); }
 
 // A placeable metafile states its extent in its own units and how many of them make an inch; its natural
-// size in pixels follows from the screen's resolution. Returns false for any other file.
+// size in pixels follows from the screen's resolution. Returns false for any other file. A metafile that is
+// cut short, or states no extent, is refused here rather than handed to the system's loader.
 bool Metafile_Size(const std::vector<unsigned char>& bytes, int& width, int& height) {
-  if (bytes.size() < 22) return false;
   auto word = [&](std::size_t at) { return static_cast<int>(bytes[at] | (bytes[at + 1] << 8)); };
   auto signed_word = [&](std::size_t at) { return static_cast<int>(static_cast<std::int16_t>(word(at))); };
-  if (word(0) != 0xCDD7 || word(2) != 0x9AC6) return false;
+  if (bytes.size() < 4 || word(0) != 0xCDD7 || word(2) != 0x9AC6) return false;
+  constexpr std::size_t Placeable_Header = 22, Meta_Header = 18;
+  if (bytes.size() < Placeable_Header + Meta_Header) Fail("Invalid picture");
   const int extent_x = signed_word(10) - signed_word(6), extent_y = signed_word(12) - signed_word(8);
   const int inch = word(14);
   if (extent_x <= 0 || extent_y <= 0 || inch == 0) Fail("Invalid picture");
+  // The metafile's own header: its kind, its header size in words, and its whole size in words.
+  const std::size_t at = Placeable_Header;
+  const auto size_words = static_cast<std::size_t>(word(at + 6)) | (static_cast<std::size_t>(word(at + 8)) << 16);
+  if ((word(at) != 1 && word(at) != 2) || word(at + 2) != 9 || size_words * 2 > bytes.size() - Placeable_Header)
+    Fail("Invalid picture");
   width = MulDiv(extent_x, Screen_Dpi(LOGPIXELSX), inch);
   height = MulDiv(extent_y, Screen_Dpi(LOGPIXELSY), inch);
   return true;
@@ -48,6 +55,8 @@ std::shared_ptr<Picture> Picture::From_File(const std::wstring& path) {
 
 std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& bytes) {
   if (bytes.empty()) Fail("Invalid picture");
+  auto picture = std::make_shared<Picture>();
+  const bool metafile = Metafile_Size(bytes, picture->width_, picture->height_);
   const HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (!mem) Fail("Out of memory");
   std::memcpy(GlobalLock(mem), bytes.data(), bytes.size());
@@ -57,7 +66,6 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
     GlobalFree(mem);
     Fail("Out of memory");
   }
-  auto picture = std::make_shared<Picture>();
   if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
                             reinterpret_cast<void**>(picture->pic_.Put()))) ||
       !picture->pic_)
@@ -66,7 +74,7 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
   OLE_YSIZE_HIMETRIC h = 0;
   picture->pic_->get_Width(&w);
   picture->pic_->get_Height(&h);
-  if (!Metafile_Size(bytes, picture->width_, picture->height_)) {
+  if (!metafile) {
     picture->width_ = Himetric_To_Pixels(w, LOGPIXELSX);
     picture->height_ = Himetric_To_Pixels(h, LOGPIXELSY);
   }

@@ -1,0 +1,55 @@
+// Fuzzing the reading of the settings file: any bytes of any length in any key give the value or the
+// default, never a crash. The input is split at NUL bytes into the seven values, in the order the keys
+// are read; the reader sees at most 255 bytes of each, as the system's profile reader gives them.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "catalogue/pict_list.h"
+#include "settings/settings_file.h"
+#include "settings/settings_values.h"
+#include "tests/unit/fake_file_system.h"
+#include "tests/unit/fake_profile.h"
+#include "toolkit/dir_search.h"
+#include "toolkit/number_text.h"
+
+using namespace Quorvantile_B;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> values;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = input.find('\0', start);
+    values.push_back(input.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  values.resize(7);
+
+  const std::string file = "C:\\saver\\Quorvantile.ini";
+  fake_profile::Lines().clear();
+  fake_fs::Clear();
+  fake_fs::Add(L"C:\\pics", toolkit::Attr::Directory);
+  fake_fs::Add(L"C:\\pics\\a.jpg", toolkit::Attr::Archive);
+  const std::string keys[7] = {Ini_Key::Change,  Ini_Key::Size,    Ini_Key::Kind(0), Ini_Key::Kind(1),
+                               Ini_Key::Kind(2), Ini_Key::Kind(3), Ini_Key::Folder};
+  for (int i = 0; i < 7; ++i)
+    if (!values[static_cast<std::size_t>(i)].empty())
+      fake_profile::Lines().push_back({file, Ini_Key::Section, keys[i], values[static_cast<std::size_t>(i)]});
+
+  Change_Mode = Size_Mode = 0;
+  Kind_Flag = {0, 0, 0, 0};
+  Load_Settings(file);
+  // The folder is what was stored, or nothing when it names no usable folder.
+  if (!Pict_Folder.empty() && !Check_Folder(Pict_Folder)) __builtin_trap();
+  if (Pict_Count < 0 || Pict_Count > 1) __builtin_trap();
+
+  // The number conversions alone, on the whole input.
+  try {
+    (void)toolkit::Number_From_Text(input);
+  } catch (const std::exception&) {
+  }
+  (void)toolkit::Val(input);
+  return 0;
+}

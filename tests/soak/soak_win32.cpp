@@ -1,0 +1,161 @@
+// The soak: the saver screen, in this process, shows a folder of bad and good pictures picture after
+// picture in both size modes, as its slideshow does, while files are locked, deleted and the folder itself
+// vanishes. Prints how many pictures it showed, the bad ones among them, the good ones painted exactly,
+// the slowest picture, and the resident memory and GDI objects at the start and at the end.
+#include <windows.h>
+#include <psapi.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "catalogue/pict_list.h"
+#include "catalogue/play_order.h"
+#include "paint/paint_pass.h"
+#include "saver/quorvantile_s.h"
+#include "settings/settings_values.h"
+#include "toolkit/app.h"
+#include "toolkit/error_styles.h"
+
+using namespace Quorvantile_B;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+std::size_t Resident_Bytes() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.WorkingSetSize;
+}
+
+// The GDI objects this process holds. Wine's GetGuiResources answers 0; there the process's own GDI handle
+// table (reachable from its PEB) is counted instead: every entry with a type is a live object.
+unsigned Gdi_Objects() {
+  if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return n;
+  struct Entry {
+    unsigned long long Object;
+    unsigned Owner;
+    unsigned short Unique;
+    unsigned char Type, Flags;
+    unsigned long long User;
+  };
+  const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const auto* table = *reinterpret_cast<const Entry* const*>(peb + 0x94);
+  unsigned n = 0;
+  for (unsigned i = 0; table && i < 0x10000; ++i) n += table[i].Type != 0;
+  return n;
+}
+
+std::vector<DWORD> Pixels(const toolkit::Picture_Box& box) {
+  const int w = box.Width(), h = box.Height();
+  std::vector<DWORD> px(static_cast<std::size_t>(w) * h);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(box.Hdc(), box.Image(), 0, static_cast<UINT>(h), px.data(), &bi, DIB_RGB_COLORS);
+  for (DWORD& p : px) p &= 0xFFFFFF;
+  return px;
+}
+
+// After the three passes Display holds Master's picture, with a white one-pixel frame.
+bool Painted_Exactly(const Quorvantile_S& saver) {
+  if (saver.Display.Width() != saver.Master.Width() || saver.Display.Height() != saver.Master.Height()) return false;
+  const int w = saver.Master.Width(), h = saver.Master.Height();
+  const auto shown = Pixels(saver.Display), master = Pixels(saver.Master);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y) * w + x;
+      const bool frame = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+      if (shown[i] != (frame ? 0xFFFFFFu : master[i])) return false;
+    }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return std::puts("usage: qv_soak FOLDER [PICTURES-PER-MODE]"), 2;
+  const std::wstring folder = std::wstring(argv[1], argv[1] + strlen(argv[1]));
+  const int per_mode = argc > 2 ? atoi(argv[2]) : 300;
+  OleInitialize(nullptr);
+
+  Kind_Flag = {1, 1, 1, 1};
+  Make_Pict_List(folder);
+  std::printf("soak: %d pictures listed in %ls\n", Pict_Count, folder.c_str());
+  if (Pict_Count == 0) return 1;
+  // A file another program holds locked, and one deleted after the scan.
+  const HANDLE locked = CreateFileW((folder + L"\\bad-locked.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                    nullptr);
+  DeleteFileW((folder + L"\\bad-deleted.bmp").c_str());
+
+  Quorvantile_S saver;
+  saver.Create_Window();
+  saver.Create_Controls();
+  saver.Scr_W = static_cast<std::int16_t>(GetSystemMetrics(SM_CXSCREEN));
+  saver.Scr_H = static_cast<std::int16_t>(GetSystemMetrics(SM_CYSCREEN));
+  saver.Move_Twips(0, 0, saver.Scr_W * 15.0, saver.Scr_H * 15.0);
+  saver.Display.Move(0, 0);
+  saver.Display.Resize(saver.Scr_W, saver.Scr_H);
+  Sum_Range = 100;
+  saver.Show();
+
+  int shown = 0, bad = 0, good_painted = 0, good_not_painted = 0, abandoned = 0;
+  double slowest = 0;
+  std::size_t memory_start = 0, memory_end = 0;
+  unsigned gdi_start = 0, gdi_end = 0;
+  const std::wstring moved = folder + L"-moved";
+  for (const std::int16_t mode : {0, 1}) {
+    Size_Mode = mode;
+    Change_Mode = 1;
+    Play_Order.assign(static_cast<std::size_t>(Pict_Count) + 1, 0);
+    Make_Play_Order();
+    saver.Play_Pos = 0;
+    for (int i = 0; i < per_mode; ++i) {
+      // For the last pictures of the run the whole folder is gone.
+      if (mode == 1 && i == per_mode - 20) MoveFileW(folder.c_str(), moved.c_str());
+      const std::wstring& path = Pict_List[static_cast<std::size_t>(Play_Order[static_cast<std::size_t>(saver.Play_Pos + 1)])];
+      const bool is_bad = path.find(L"\\bad-") != std::wstring::npos || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+      if (getenv("QV_SOAK_TRACE")) std::printf("soak: %d %ls\n", shown + 1, path.c_str()), std::fflush(stdout);
+      const auto start = Clock::now();
+      toolkit::Resume_Next([&] { saver.Next_Picture(); });
+      bool completed = false;
+      toolkit::Resume_Next([&] {
+        saver.Paint_Picture();
+        completed = true;
+      });
+      toolkit::Do_Events();
+      slowest = std::max(slowest, std::chrono::duration<double>(Clock::now() - start).count());
+      ++shown;
+      abandoned += !completed;
+      if (is_bad) {
+        ++bad;
+      } else if (completed && Painted_Exactly(saver)) {
+        ++good_painted;
+      } else if (saver.Master.Width() > 2 && saver.Master.Height() > 2) {
+        ++good_not_painted;
+        std::printf("soak: not painted exactly: %ls\n", path.c_str());
+      }
+      if (shown == 10) {
+        memory_start = Resident_Bytes();
+        gdi_start = Gdi_Objects();
+      }
+    }
+  }
+  memory_end = Resident_Bytes();
+  gdi_end = Gdi_Objects();
+  MoveFileW(moved.c_str(), folder.c_str());
+  CloseHandle(locked);
+
+  std::printf("soak: %d pictures shown (%d bad files among them), %d good pictures painted exactly, %d not; "
+              "%d paintings abandoned (pictures too small to paint); slowest picture %.2f s\n",
+              shown, bad, good_painted, good_not_painted, abandoned, slowest);
+  std::printf("soak: resident memory %.1f MiB after 10 pictures, %.1f MiB at the end; GDI objects %u, then %u\n",
+              memory_start / 1048576.0, memory_end / 1048576.0, gdi_start, gdi_end);
+  const bool flat = gdi_end <= gdi_start + 2 && memory_end < memory_start + 64 * 1048576.0;
+  std::printf("soak: %s\n", good_not_painted == 0 && flat ? "passed" : "FAILED");
+  return good_not_painted == 0 && flat ? 0 : 1;
+}
