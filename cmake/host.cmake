@@ -27,7 +27,7 @@ function(add_wine_suite suite prefix)
 endfunction()
 foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT Saver_Screen Saver_Placement Painting Painting_Saver
               Dialog_Setup Dialog_Options Dialog_List Dialog_Buttons Dialog_Preview Dialog_Link
-              Dialog_Chooser)
+              Dialog_Chooser Reliability)
   add_wine_suite(${suite} nt)
 endforeach()
 foreach(suite Password_Change_95 Saver_95)

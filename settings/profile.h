@@ -4,7 +4,7 @@
 
 namespace Quorvantile_B {
 
-// The value, or empty text when the file, the section or the key is missing. At most 255 bytes come back.
+// The value, whole, or empty text when the file, the section or the key is missing.
 std::string Get_Ini(const std::string& Section, const std::string& Key, const std::string& File);
 
 // Writes one value; a failed write is silent.

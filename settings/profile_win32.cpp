@@ -1,15 +1,19 @@
 #include <windows.h>
 
-#include <array>
+#include <string>
 
 #include "settings/profile.h"
 
 namespace Quorvantile_B {
 
 std::string Get_Ini(const std::string& Section, const std::string& Key, const std::string& File) {
-  std::array<char, 256> buffer{};
-  GetPrivateProfileStringA(Section.c_str(), Key.c_str(), "", buffer.data(), buffer.size(), File.c_str());
-  return buffer.data();
+  // The value is read whole: a buffer the system fills to the brim may have cut it, so it grows and the
+  // value is read again. (A Japanese folder path of 130 characters already passes 255 bytes.)
+  for (DWORD size = 256;; size *= 2) {
+    std::string buffer(size, '\0');
+    const DWORD n = GetPrivateProfileStringA(Section.c_str(), Key.c_str(), "", buffer.data(), size, File.c_str());
+    if (n < size - 1 || size >= 65536) return buffer.substr(0, n);
+  }
 }
 
 void Put_Ini(const std::string& Section, const std::string& Key, const std::string& Value, const std::string& File) {

@@ -180,7 +180,7 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
 void Form::Paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
-  host_.Paint(dc);
+  host_.Paint(dc, ps.rcPaint);
   EndPaint(hwnd_, &ps);
 }
 

@@ -158,7 +158,7 @@ LRESULT CALLBACK Picture_Box::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
         const HDC dc = BeginPaint(hwnd, &ps);
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
                ps.rcPaint.bottom - ps.rcPaint.top, box->dc_.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-        box->host_.Paint(dc);
+        box->host_.Paint(dc, ps.rcPaint);
         EndPaint(hwnd, &ps);
         return 0;
       }

@@ -55,9 +55,11 @@ class Windowless_Host {
   void Set_Window(HWND hwnd) { hwnd_ = hwnd; }
   HWND Window() const { return hwnd_; }
   bool Empty() const { return controls_.empty(); }
-  void Paint(HDC dc) const {
+  // Draws the controls that meet the area being painted.
+  void Paint(HDC dc, const RECT& area) const {
+    RECT meet;
     for (const Windowless_Control* c : controls_)
-      if (c->Visible()) c->Paint(dc);
+      if (c->Visible() && IntersectRect(&meet, &c->Rect(), &area)) c->Paint(dc);
   }
   // The topmost visible control under the point, or null.
   Windowless_Control* At(POINT p) const {

@@ -12,6 +12,13 @@ python3 tools/make_corpus.py "$root/corpus"
 chmod 000 "$root/corpus/bad-unreadable.bmp"
 tools/run-wine.sh nt build/win32/qv_soak.exe 'C:\qvsoak\corpus' "${SOAK_PICTURES:-300}"
 
+# The dialog's scan of 40,000 files: past the count limit, and cut short by the user.
+huge=build/wine/prefix-nt/drive_c/users/$(ls build/wine/prefix-nt/drive_c/users | grep -v Public | head -n 1)/Desktop/qvhuge
+mkdir -p "$huge"
+python3 -c "import sys; [open('$huge/p%d.bmp' % i, 'wb').close() for i in range(40000)]"
+tools/run-wine.sh nt build/win32/qv_wine_tests.exe --gtest_filter='Soak_Dialog.*' | tail -n 3
+rm -rf "$huge"
+
 # The real saver on the corpus, ended by a key once it has shown several pictures.
 mkdir -p "$root/saver"
 cp build/win32/Quorvantile.scr "$root/saver/"
@@ -21,7 +28,7 @@ tools/run-wine.sh nt "$root/saver/Quorvantile.scr" /s &
 saver=$!
 changes=0 last=""
 for _ in $(seq 1200); do
-  now=$(import -window root -scale 32x24 -format '%#' info: 2>/dev/null || true)
+  now=$(import -window root png:- 2>/dev/null | convert - -scale 32x24 -format '%#' info: 2>/dev/null || true)
   [ -n "$now" ] && [ "$now" != "$last" ] && changes=$((changes + 1)) && last=$now
   [ $changes -ge 20 ] && break
   sleep 0.1

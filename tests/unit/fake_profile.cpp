@@ -16,7 +16,7 @@ namespace Quorvantile_B {
 
 std::string Get_Ini(const std::string& Section, const std::string& Key, const std::string& File) {
   for (const auto& l : fake_profile::Lines())
-    if (l.File == File && l.Section == Section && l.Key == Key) return l.Value.substr(0, 255);
+    if (l.File == File && l.Section == Section && l.Key == Key) return l.Value;
   return {};
 }
 

@@ -71,10 +71,19 @@ TEST_F(Settings_File, AJapaneseFolderSurvivesTheRoundTrip) {
   EXPECT_EQ(Pict_List[1], pictures + L"\\a.bmp");
 }
 
-TEST_F(Settings_File, AFolderValueOver255BytesIsReadBackCut) {
-  const std::string long_folder = "C:\\" + std::string(297, 'x');
-  driver::Write_Bytes(install.Ini(), "[Section]\r\n" + Folder + "=" + long_folder + "\r\n");
-  EXPECT_EQ(Get_Ini("Section", Folder, Ini()), long_folder.substr(0, 255));
+TEST_F(Settings_File, AFolderOfMoreThan255BytesIsReadBackWhole) {
+  // Three folders of 50 Japanese characters, two bytes each in the settings file.
+  std::wstring name;
+  for (int i = 0; i < 50; ++i) name += L"\u5199";  // 写
+  std::wstring pictures = install.Dir();
+  for (int level = 0; level < 3; ++level) {
+    pictures += L"\\" + name;
+    ASSERT_TRUE(CreateDirectoryW(pictures.c_str(), nullptr));
+  }
+  ASSERT_GT(toolkit::To_Ansi(pictures).size(), 255u);
+  Save_Settings(pictures, Ini());
+  Pict_Folder.clear();
   Load_Settings(Ini());
-  EXPECT_EQ(Pict_Folder, L"");  // the cut path names no folder
+  EXPECT_EQ(Pict_Folder, pictures);
+  EXPECT_EQ(Get_Ini("Section", Folder, Ini()), toolkit::To_Ansi(pictures));
 }
