@@ -40,7 +40,7 @@ std::shared_ptr<toolkit::Picture> Artwork(int id) { return toolkit::Picture::Fro
 }  // namespace
 
 Quorvantile_P::Quorvantile_P()
-    : Form(L"Quorvantileの設定", toolkit::Border_Style::Fixed_Single),
+    : Form(Dialog_Caption, toolkit::Border_Style::Fixed_Single),
       font_(Dialog_Font(false)),
       link_font_(Dialog_Font(true)) {}
 

@@ -16,6 +16,9 @@
 
 namespace Quorvantile_B {
 
+// The dialog's caption, by which a new start recognises an open dialog.
+inline constexpr wchar_t Dialog_Caption[] = L"Quorvantileの設定";
+
 // The maker's web page, shown and opened by the dialog's link.
 inline const std::wstring Maker_Page = L"https://k-vorn.example.jp/works/";
 

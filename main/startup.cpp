@@ -20,9 +20,6 @@
 namespace Quorvantile_B {
 namespace {
 
-const wchar_t Saver_Title[] = L"Quorvantile_Main";
-const wchar_t Dialog_Title[] = L"Quorvantile\u306E\u8A2D\u5B9A";  // Quorvantileの設定
-
 // The command line from its fourth character on: what follows the switch and one blank.
 std::string Handle_Text() {
   const std::wstring command = toolkit::Command();
@@ -51,7 +48,7 @@ void Embed_Preview() {
   SetParent(hwnd, Parent);
   preview.Move_Twips(0, 0, width, height);
   preview.Img_Prev.Move(0, 0, static_cast<int>(width / tx), static_cast<int>(height / ty));
-  preview.Show();
+  preview.Show_Inactive();  // the pane's owner keeps the keyboard
 }
 
 // Password-change mode, on the 95 family only. The system's service is looked up at run time, so
@@ -86,8 +83,8 @@ bool Is_NT() {
 
 void Main() {
   // Both titles are always searched; a running saver screen or settings dialog ends every later start.
-  const bool saver_running = FindWindowW(nullptr, Saver_Title) != nullptr;
-  const bool dialog_open = FindWindowW(nullptr, Dialog_Title) != nullptr;
+  const bool saver_running = FindWindowW(nullptr, Saver_Caption) != nullptr;
+  const bool dialog_open = FindWindowW(nullptr, Dialog_Caption) != nullptr;
   if (saver_running || dialog_open) toolkit::End_Program();
 
   if (Mode_Letter() == L"P") {

@@ -18,7 +18,7 @@ namespace Quorvantile_B {
 
 using toolkit::Resume_Next;
 
-Quorvantile_S::Quorvantile_S() : Form(L"Quorvantile_Main", toolkit::Border_Style::None) {}
+Quorvantile_S::Quorvantile_S() : Form(Saver_Caption, toolkit::Border_Style::None) {}
 
 void Quorvantile_S::Create_Controls() {
   Display.Create(Hwnd(), 0, 0, 0, 0, false, RGB(255, 255, 255));
@@ -31,8 +31,7 @@ void Quorvantile_S::Form_Load() {
   Create_Controls();
   if (Pict_Count == 0) {
     if (Mode_Letter() == L"S") Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
-    MessageBoxW(nullptr, L"\u753B\u50CF\uFF8C\uFF67\uFF72\uFF99\u3092\u6307\u5B9A\u3057\u3066\u4E0B\u3055\u3044 \uFF01",
-                L"Quorvantile (Saver Screen)", MB_OK | MB_ICONEXCLAMATION);  // 画像ﾌｧｲﾙを指定して下さい ！
+    MessageBoxW(nullptr, L"画像ﾌｧｲﾙを指定して下さい ！", L"Quorvantile (Saver Screen)", MB_OK | MB_ICONEXCLAMATION);
     toolkit::End_Program();
   }
   const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();

@@ -8,6 +8,9 @@
 
 namespace Quorvantile_B {
 
+// The saver screen's caption, by which a new start recognises a running saver.
+inline constexpr wchar_t Saver_Caption[] = L"Quorvantile_Main";
+
 class Quorvantile_S : public toolkit::Form {
  public:
   Quorvantile_S();

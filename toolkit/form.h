@@ -22,7 +22,10 @@ class Form {
   void Load();
   // Creates the window, hidden, without running Form_Load.
   void Create_Window();
+  // Shows the form and gives it the keyboard.
   void Show();
+  // Shows the form and leaves the keyboard where it is.
+  void Show_Inactive();
   // Shows the form and returns once it has been unloaded. Tab moves between its controls, Esc and Enter
   // reach Form_Cancel_Key and Form_Default_Key.
   void Show_Modal();

@@ -63,6 +63,11 @@ void Form::Show() {
   UpdateWindow(hwnd_);
 }
 
+void Form::Show_Inactive() {
+  ShowWindow(hwnd_, SW_SHOWNA);
+  UpdateWindow(hwnd_);
+}
+
 void Form::Show_Modal() {
   Show();
   MSG msg;
