@@ -134,7 +134,7 @@ TEST(Dialog_Buttons, ClearEmptiesTheFolderButKeepsThePreview) {
   const auto preview = d.Pixels(d.Pane, {0, 0, 100, 75});
   d.Click(d.Panel, 240, 266);  // ｸﾘｱ
   EXPECT_TRUE(Wait_For([&] { return d.Items().empty(); }));
-  EXPECT_EQ(d.Pixels(d.Pane, {0, 0, 100, 75}), preview);
+  EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Pane, {0, 0, 100, 75}) == preview; }));
   EXPECT_TRUE(Shows_Size(d, L"640 * 480"));
   d.Click(d.Pic_C, 280, 350);  // 設定
   ASSERT_TRUE(d.Ended());
@@ -183,7 +183,8 @@ TEST(Dialog_Preview, ThePaneFitsThePictureIntoOneHundredPixels) {
   // A file that cannot be decoded leaves the last picture in the pane.
   const auto last = d.Pixels(d.Pane, Pane_Size(d));
   Click_Item(d, L"zz-broken.bmp");
-  EXPECT_EQ(d.Pixels(d.Pane, Pane_Size(d)), last);
+  EXPECT_EQ(d.Items()[static_cast<std::size_t>(SendMessageW(d.List, LB_GETCURSEL, 0, 0))], L"zz-broken.bmp");
+  EXPECT_TRUE(Wait_For([&] { return IsWindowVisible(d.Pane) && d.Pixels(d.Pane, Pane_Size(d)) == last; }));
   EXPECT_TRUE(Shows_Size(d, L"150 * 100"));
 }
 
@@ -241,7 +242,7 @@ TEST(Dialog_Chooser, ACancelledChooserChangesNothing) {
   ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
   d.Sync();
   EXPECT_EQ(d.Items(), items);
-  EXPECT_EQ(d.Pixels(d.Panel, label), folder_shown);
+  EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, label) == folder_shown; }));
   d.Click(d.Pic_C, 280, 350);  // 設定: the stored folder stays
   ASSERT_TRUE(d.Ended());
   EXPECT_EQ(Settings_Text(d.install), Expected_File(0, 0, "C:\\qvtest\\chooser_cancel\\pics", {1, 1, 1, 1}));

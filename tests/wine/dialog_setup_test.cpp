@@ -89,7 +89,7 @@ TEST(Dialog_Setup, TheTextureIsTiledWithoutGapsAndThePaneHasARaisedEdge) {
   // Free stretches of texture: the right of the dialog's foot, and the panel's right-hand strip.
   const RECT foot{370, 386, 453, 405}, panel_strip{410, 150, 425, 280};
   EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Pic_C, foot) == Texture_Under(d.install.Scr(), foot); }));
-  EXPECT_EQ(d.Pixels(d.Panel, panel_strip), Texture_Under(d.install.Scr(), panel_strip));
+  EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, panel_strip) == Texture_Under(d.install.Scr(), panel_strip); }));
   // Raised: light on the top-left, darkest at the bottom-right.
   std::vector<DWORD> pane;
   ASSERT_TRUE(Wait_For([&] { return (pane = d.Pixels(d.Pane, {0, 0, 100, 100}))[50 * 100 + 50] == 0xE0E0E0u; }));
@@ -137,10 +137,13 @@ TEST_F(Dialog_Options, StoredSettingsShowInTheOptionPictures) {
   ASSERT_NE(d.window, nullptr);
   Load_Artwork(d.install.Scr());
   EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, Img_SR_Rect(1)) == radio[1]; }));
-  EXPECT_EQ(d.Pixels(d.Panel, Img_SR_Rect(0)), radio[0]);
-  EXPECT_EQ(d.Pixels(d.Panel, Img_Size_Rect(0)), radio[1]);
-  EXPECT_EQ(d.Pixels(d.Panel, Img_Size_Rect(1)), radio[0]);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(d.Pixels(d.Panel, Img_Kind_Rect(i)), check[i % 2 == 0 ? 1 : 0]) << i;
+  const auto shows = [&](RECT r, const std::vector<DWORD>& picture) {
+    return Wait_For([&] { return d.Pixels(d.Panel, r) == picture; });
+  };
+  EXPECT_TRUE(shows(Img_SR_Rect(0), radio[0]));
+  EXPECT_TRUE(shows(Img_Size_Rect(0), radio[1]));
+  EXPECT_TRUE(shows(Img_Size_Rect(1), radio[0]));
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(shows(Img_Kind_Rect(i), check[i % 2 == 0 ? 1 : 0])) << i;
 }
 
 TEST_F(Dialog_Options, AStoredValueOfTwoLeavesItsPicturesBlankWithoutAMessage) {
@@ -149,9 +152,8 @@ TEST_F(Dialog_Options, AStoredValueOfTwoLeavesItsPicturesBlankWithoutAMessage) {
   s.Kind_Flag = {1, 2, 1, 1};
   Open_Dialog d(L"dialog_two", L"", s);
   ASSERT_NE(d.window, nullptr);
-  d.Sync();
   for (const RECT r : {Img_SR_Rect(0), Img_SR_Rect(1), Img_Kind_Rect(1)})
-    EXPECT_EQ(d.Pixels(d.Panel, r), Texture_Under(d.install.Scr(), r));
+    EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, r) == Texture_Under(d.install.Scr(), r); }));
   for (HWND w : Windows_Of(d.scr->Id()))
     if (IsWindowVisible(w)) {
       EXPECT_EQ(w, d.window) << "a message showed";
@@ -176,12 +178,12 @@ TEST_F(Dialog_Options, PressingAnOptionChangesItsPictureAtOnce) {
 
   d.Click(d.Panel, 340, 62);  // the radio "ﾗﾝﾀﾞﾑ"
   EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, Img_SR_Rect(1)) == radio[1]; }));
-  EXPECT_EQ(d.Pixels(d.Panel, Img_SR_Rect(0)), radio[0]);
+  EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, Img_SR_Rect(0)) == radio[0]; }));
   d.Click(d.Panel, 360, 45, true);  // the caption "ｼｰｹﾝｼｬﾙ", right button
   EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, Img_SR_Rect(0)) == radio[1]; }));
   d.Click(d.Panel, 360, 137);  // the caption "ﾌﾙｽｸﾘｰﾝ"
   EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, Img_Size_Rect(1)) == radio[1]; }));
-  EXPECT_EQ(d.Pixels(d.Panel, Img_Size_Rect(0)), radio[0]);
+  EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, Img_Size_Rect(0)) == radio[0]; }));
 
   // Every kind off: the list and the count empty. The jpg kind back on: its files are listed again.
   for (int i = 0; i < 4; ++i) d.Click(d.Panel, i % 2 ? 214 : 230, 194 + 16 * i, i == 3);
@@ -192,7 +194,7 @@ TEST_F(Dialog_Options, PressingAnOptionChangesItsPictureAtOnce) {
   d.Click(d.Panel, 214, 226);  // the check box of "*.jpg"
   EXPECT_TRUE(Wait_For([&] { return d.Items() == std::vector<std::wstring>{L"Z.jpg", L"b.jpg", L"e.jpg"}; }))
       << d.Items().size();
-  EXPECT_EQ(d.Pixels(d.Panel, Img_Kind_Rect(2)), check[1]);
+  EXPECT_TRUE(Wait_For([&] { return d.Pixels(d.Panel, Img_Kind_Rect(2)) == check[1]; }));
 }
 
 TEST(Dialog_Setup, ASecondStartWhileTheDialogIsOpenEndsAtOnce) {

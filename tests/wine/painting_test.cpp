@@ -92,7 +92,7 @@ TEST_F(Painting, AfterThePaintingTheInteriorIsThePictureAndTheFrameWhite) {
   EXPECT_EQ(wrong, 0u);
   // Centred on the black screen.
   const RECT left_of_it{r.left - 2, r.top, r.left, r.bottom};
-  EXPECT_EQ(Capture_Screen(left_of_it), std::vector<DWORD>(400, 0));
+  EXPECT_TRUE(Wait_For([&] { return Capture_Screen(left_of_it) == std::vector<DWORD>(400, 0); }));
 }
 
 TEST_F(Painting, WhatIsPaintedSurvivesBeingCoveredAndUncovered) {
