@@ -56,11 +56,15 @@ case "${1:-}" in
       wait_for 30 xdpyinfo -display "$display"
     fi
     # A window manager, as a desktop has: without one new windows get no keyboard focus.
-    if ! wm_running; then
+    # A window manager that starts the moment the screen answers may still miss it: try again.
+    for attempt in 1 2 3 4 5; do
+      wm_running && break
       openbox >"$bench/openbox.log" 2>&1 &
       echo $! >"$bench/openbox.pid"
-      wait_for 30 wm_running
-    fi
+      wait_for 10 wm_running && break
+      kill "$(cat "$bench/openbox.pid")" 2>/dev/null || true
+      [ "$attempt" -lt 5 ] || { echo "wine-bench: openbox does not start: $(cat "$bench/openbox.log")" >&2; exit 1; }
+    done
     make_prefix "$bench/prefix-nt"
     make_prefix "$bench/prefix-98" win98
     # R: is a spare drive whose root the tests may fill.
