@@ -20,6 +20,7 @@ add_library(qv_core STATIC
   toolkit/command_button_win32.cpp
   toolkit/list_box_win32.cpp
   toolkit/error_text_win32.cpp
+  toolkit/window_class_win32.cpp
   settings/profile_win32.cpp
   settings/ini_path_win32.cpp
 )

@@ -1,29 +1,14 @@
 #include "toolkit/command_button.h"
 
 #include "toolkit/gdi.h"
+#include "toolkit/window_class.h"
 
 namespace toolkit {
-namespace {
-
-const wchar_t* Button_Class(WNDPROC proc) {
-  static const wchar_t* name = [proc] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.lpszClassName = L"Quorvantile_Button";
-    RegisterClassW(&wc);
-    return wc.lpszClassName;
-  }();
-  return name;
-}
-
-}  // namespace
 
 void Command_Button::Create(HWND parent, int left, int top, int width, int height, std::wstring caption, HFONT font) {
   caption_ = std::move(caption);
   font_ = font;
-  Attach(CreateWindowExW(0, Button_Class(&Command_Button::Window_Proc), caption_.c_str(),
+  Attach(CreateWindowExW(0, Window_Class(L"Quorvantile_Button", &Command_Button::Window_Proc), caption_.c_str(),
                          WS_CHILD | WS_VISIBLE | WS_TABSTOP, left, top, width, height, parent, nullptr,
                          GetModuleHandleW(nullptr), nullptr));
 }

@@ -3,26 +3,10 @@
 #include "toolkit/app.h"
 #include "toolkit/command_button.h"
 #include "toolkit/gdi.h"
+#include "toolkit/window_class.h"
 #include "toolkit/window_control.h"
 
 namespace toolkit {
-namespace {
-
-const wchar_t* Form_Class() {
-  static const wchar_t* name = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window at creation
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
-    wc.lpszClassName = L"Quorvantile_Form";
-    RegisterClassW(&wc);
-    return wc.lpszClassName;
-  }();
-  return name;
-}
-
-}  // namespace
 
 int Shift_State() {
   return ((GetKeyState(VK_SHIFT) < 0) ? 1 : 0) | ((GetKeyState(VK_CONTROL) < 0) ? 2 : 0) |
@@ -49,7 +33,7 @@ DWORD Form::Style() const {
 }
 
 void Form::Create_Window() {
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, Form_Class(), caption_.c_str(), Style(), 0, 0, 0, 0, Owner_Window(),
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, Window_Class(L"Quorvantile_Form", DefWindowProcW), caption_.c_str(), Style(), 0, 0, 0, 0, Owner_Window(),
                           nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::Window_Proc));

@@ -5,25 +5,10 @@
 
 #include "toolkit/form.h"
 #include "toolkit/run_error.h"
+#include "toolkit/window_class.h"
 #include "toolkit/window_control.h"
 
 namespace toolkit {
-namespace {
-
-const wchar_t* Box_Class(WNDPROC proc) {
-  static const wchar_t* name = [proc] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.lpszClassName = L"Quorvantile_PictureBox";
-    RegisterClassW(&wc);
-    return wc.lpszClassName;
-  }();
-  return name;
-}
-
-}  // namespace
 
 Picture_Box::~Picture_Box() {
   if (hwnd_) {
@@ -35,7 +20,7 @@ Picture_Box::~Picture_Box() {
 
 void Picture_Box::Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color) {
   back_color_ = back_color;
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, Box_Class(&Picture_Box::Window_Proc), L"",
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, Window_Class(L"Quorvantile_PictureBox", &Picture_Box::Window_Proc), L"",
                           WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), left, top, width, height, parent,
                           nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
