@@ -11,10 +11,8 @@ using namespace driver;
 
 int main() {
   Install install(L"latency");
-  CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
-  Write_Test_Bmp(install.Path(L"pics\\a.bmp"), 800, 600, Pattern);
-  Write_Test_Bmp(install.Path(L"pics\\b.bmp"), 640, 480, [](int x, int y) { return Pattern(y, x); });
-  Write_Settings(install, install.Path(L"pics"), Saver_Settings{0, 1, {1, 1, 1, 1}});
+  Install_Pictures(install, {{L"a.bmp", 800, 600, Pattern}, {L"b.bmp", 640, 480, [](int x, int y) { return Pattern(y, x); }}},
+                   Saver_Settings{0, 1, {1, 1, 1, 1}});
   std::vector<double> ms;
   for (int i = 0; i < 20; ++i) {
     Process scr(install.Scr(), L"/s");

@@ -106,22 +106,19 @@ void Quorvantile_P::Create_Controls() {
   Cmd_Button[1].Create(Pic_1.Hwnd(), 192, 256, 97, 21, L"ｸﾘｱ", font);
   image(Img_H[1], Pic_1, 312, 8, 95, 22);
   label(lbl[13], Pic_1, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Alignment::Center);
-  const wchar_t* orders[2] = {L"ｼｰｹﾝｼｬﾙ", L"ﾗﾝﾀﾞﾑ"};
-  const int order_widths[2] = {55, 32};
-  for (int i = 0; i < 2; ++i) {
-    image(Img_SR[i], Pic_1, 332, 40 + 16 * i, 13, 13);
-    label(lbl_RS[i], Pic_1, 348, 40 + 16 * i, order_widths[i], 13, orders[i]);
-    Img_SR[i].Mouse_Down = lbl_RS[i].Mouse_Down = [this, i](int, int, int, int) { Img_SR_MouseDown(i); };
-  }
+  // A radio group: two radios at (332, top) and 16 pixels below, their captions beside them.
+  auto radios = [&](std::array<toolkit::Image, 2>& images, std::array<toolkit::Label, 2>& captions, int top,
+                    std::array<const wchar_t*, 2> texts, std::array<int, 2> widths, void (Quorvantile_P::*pressed)(int)) {
+    for (int i = 0; i < 2; ++i) {
+      image(images[i], Pic_1, 332, top + 16 * i, 13, 13);
+      label(captions[i], Pic_1, 348, top + 16 * i, widths[i], 13, texts[i]);
+      images[i].Mouse_Down = captions[i].Mouse_Down = [this, i, pressed](int, int, int, int) { (this->*pressed)(i); };
+    }
+  };
+  radios(Img_SR, lbl_RS, 40, {L"ｼｰｹﾝｼｬﾙ", L"ﾗﾝﾀﾞﾑ"}, {55, 32}, &Quorvantile_P::Img_SR_MouseDown);
   image(Img_H[2], Pic_1, 312, 84, 95, 22);
   label(lbl[10], Pic_1, 312, 88, 97, 17, L"画像のｻｲｽﾞ", Alignment::Center);
-  const wchar_t* sizes[2] = {L"ｵﾘｼﾞﾅﾙ", L"ﾌﾙｽｸﾘｰﾝ"};
-  const int size_widths[2] = {42, 52};
-  for (int i = 0; i < 2; ++i) {
-    image(Img_Size[i], Pic_1, 332, 116 + 16 * i, 13, 13);
-    label(lbl_Size[i], Pic_1, 348, 116 + 16 * i, size_widths[i], 13, sizes[i]);
-    Img_Size[i].Mouse_Down = lbl_Size[i].Mouse_Down = [this, i](int, int, int, int) { Img_Size_MouseDown(i); };
-  }
+  radios(Img_Size, lbl_Size, 116, {L"ｵﾘｼﾞﾅﾙ", L"ﾌﾙｽｸﾘｰﾝ"}, {42, 52}, &Quorvantile_P::Img_Size_MouseDown);
 
   // The foot of the dialog.
   label(lbl[9], Pic_C, 12, 340, 168, 13, L"Designed by k-Vorn Ver.1.0.0");

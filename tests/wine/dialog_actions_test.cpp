@@ -77,24 +77,6 @@ bool Shows_Size(const Open_Dialog& d, const std::wstring& text) {
          Expected_Label(text, 101, 13, Alignment::Center, false, false, Texture_Under(d.install.Scr(), Pre_Size));
 }
 
-// The folder chooser of the system, once it is up: a visible dialog window of the saver's process.
-HWND Wait_For_Chooser(const Open_Dialog& d) {
-  HWND chooser = nullptr;
-  Wait_For([&] {
-    for (HWND w : Windows_Of(d.scr->Id())) {
-      wchar_t cls[16] = {};
-      GetClassNameW(w, cls, 16);
-      if (IsWindowVisible(w) && std::wstring(cls) == L"#32770") chooser = w;
-    }
-    return chooser != nullptr;
-  });
-  return chooser;
-}
-
-void Type(const std::wstring& text) {
-  for (wchar_t c : text) Press_Key(static_cast<WORD>(LOBYTE(VkKeyScanW(c))));
-}
-
 }  // namespace
 
 TEST(Dialog_Buttons, SetWritesEveryKeyAsShownAndEnds) {
@@ -142,23 +124,17 @@ TEST(Dialog_Buttons, ClearEmptiesTheFolderButKeepsThePreview) {
 }
 
 TEST(Dialog_Buttons, EnterSetsAndEscapeCancels) {
-  {
+  // The folder shown is not usable, so the dialog shows none: Enter stores none, Esc leaves the file.
+  for (const auto& [key, expected] : {std::pair{VK_ESCAPE, Expected_File(0, 0, "C:\\somewhere", {1, 1, 1, 1})},
+                                      std::pair{VK_RETURN, Expected_File(0, 1, "", {1, 1, 1, 1})}}) {
     Open_Dialog d(L"buttons_keys", L"C:\\somewhere");
     ASSERT_NE(d.window, nullptr);
     ASSERT_TRUE(Wait_For([&] { return GetForegroundWindow() == d.window; }));
     d.Click(d.Panel, 338, 138);  // ﾌﾙｽｸﾘｰﾝ
-    Press_Key(VK_ESCAPE);
+    Press_Key(static_cast<WORD>(key));
     ASSERT_TRUE(d.Ended());
-    EXPECT_EQ(Settings_Text(d.install), Expected_File(0, 0, "C:\\somewhere", {1, 1, 1, 1}));
+    EXPECT_EQ(Settings_Text(d.install), expected);
   }
-  Open_Dialog d(L"buttons_keys", L"C:\\somewhere");
-  ASSERT_NE(d.window, nullptr);
-  ASSERT_TRUE(Wait_For([&] { return GetForegroundWindow() == d.window; }));
-  d.Click(d.Panel, 338, 138);  // ﾌﾙｽｸﾘｰﾝ
-  Press_Key(VK_RETURN);
-  ASSERT_TRUE(d.Ended());
-  // The folder shown was not usable, so the dialog showed none, and none is stored.
-  EXPECT_EQ(Settings_Text(d.install), Expected_File(0, 1, "", {1, 1, 1, 1}));
 }
 
 TEST(Dialog_Preview, ThePaneFitsThePictureIntoOneHundredPixels) {
@@ -235,8 +211,8 @@ TEST(Dialog_Chooser, ACancelledChooserChangesNothing) {
   const RECT label{12, 284, 409, 305};
   const auto folder_shown = d.Pixels(d.Panel, label);
   d.Click(d.Panel, 60, 50);  // ﾌｫﾙﾀﾞ指定...
-  const HWND chooser = Wait_For_Chooser(d);
-  ASSERT_NE(chooser, nullptr);
+  HWND chooser = nullptr;
+  ASSERT_TRUE(Wait_For([&] { return (chooser = Visible_Dialog_Box(d.scr->Id())) != nullptr; }));
   EXPECT_TRUE(Wait_For([&] { return GetForegroundWindow() == chooser; }));
   Press_Key(VK_ESCAPE);
   ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
@@ -256,22 +232,6 @@ std::wstring Desktop_Folder(const std::wstring& name) {
   Remove_Tree(folder);
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
-}
-
-// Opens the chooser with the folder button, selects the desktop's folder of that name by typing it in the
-// tree, and presses OK.
-void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
-  d.Click(d.Panel, 60, 50);  // ﾌｫﾙﾀﾞ指定...
-  const HWND chooser = Wait_For_Chooser(d);
-  ASSERT_NE(chooser, nullptr);
-  ASSERT_TRUE(Wait_For([&] { return GetForegroundWindow() == chooser; }));
-  const HWND tree = FindWindowExW(chooser, nullptr, L"SysTreeView32", nullptr);
-  RECT r{};
-  GetWindowRect(tree, &r);
-  Click_At(r.left + 20, r.bottom - 10);  // into the tree, on no item
-  Type(name);
-  Press_Key(VK_RETURN);
-  ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
 }
 
 TEST(Dialog_Chooser, TheCountCountsUpWhileTheScanFindsFiles) {

@@ -1,5 +1,7 @@
 #include "tests/wine/dialog_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include "resources/resource_ids.h"
 #include "toolkit/gdi.h"
 
@@ -87,6 +89,28 @@ std::vector<std::wstring> Open_Dialog::Items() const {
     items.emplace_back(text);
   }
   return items;
+}
+
+HWND Visible_Dialog_Box(DWORD process_id) {
+  for (HWND w : Windows_Of(process_id)) {
+    wchar_t cls[16] = {};
+    GetClassNameW(w, cls, 16);
+    if (IsWindowVisible(w) && std::wstring(cls) == L"#32770") return w;
+  }
+  return nullptr;
+}
+
+void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
+  d.Click(d.Panel, 60, 50);  // ﾌｫﾙﾀﾞ指定...
+  HWND chooser = nullptr;
+  ASSERT_TRUE(Wait_For([&] { return (chooser = Visible_Dialog_Box(d.scr->Id())) != nullptr; }));
+  ASSERT_TRUE(Wait_For([&] { return GetForegroundWindow() == chooser; }));
+  RECT r{};
+  GetWindowRect(FindWindowExW(chooser, nullptr, L"SysTreeView32", nullptr), &r);
+  Click_At(r.left + 20, r.bottom - 10);  // into the tree, on no item
+  for (const wchar_t c : name) Press_Key(static_cast<WORD>(LOBYTE(VkKeyScanW(c))));
+  Press_Key(VK_RETURN);
+  ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
 }
 
 std::vector<DWORD> Stored_Picture(const std::wstring& scr, int id, int w, int h) {

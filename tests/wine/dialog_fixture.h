@@ -35,6 +35,13 @@ class Open_Dialog {
   bool Ended(DWORD limit_ms = Generous_Ms) { return scr->Wait_Exit(limit_ms).has_value(); }
 };
 
+// A visible dialog box of the process (the folder chooser, a message box), or null.
+HWND Visible_Dialog_Box(DWORD process_id);
+
+// Opens the chooser with the folder button, selects the desktop's folder of that name by typing it in the
+// tree (where the chooser lists the desktop's folders at the top), and presses OK.
+void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name);
+
 // A picture stored in the installed saver's resources, drawn at its natural size.
 std::vector<DWORD> Stored_Picture(const std::wstring& scr, int id, int w, int h);
 

@@ -132,9 +132,7 @@ TEST_F(Painting, DuringTheFirstPassOnlyBlueDepartsFromGrey) {
 
 TEST(Painting_Saver, AKeyPressInTheMiddleOfAPaintingEndsTheSaver) {
   Install install(L"painting_key");
-  CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
-  Write_Test_Bmp(install.Path(L"pics\\noise.bmp"), 1024, 768, Pattern);
-  Write_Settings(install, install.Path(L"pics"));
+  Install_Pictures(install, {{L"noise.bmp", 1024, 768, Pattern}});
   Process scr(install.Scr(), L"/s");
   const HWND window = Wait_For_Window(scr.Id(), L"Quorvantile_Main");
   ASSERT_NE(window, nullptr);

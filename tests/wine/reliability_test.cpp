@@ -12,15 +12,6 @@ using namespace driver;
 
 namespace {
 
-HWND Visible_Dialog_Box(DWORD process_id, HWND except) {
-  for (HWND w : Windows_Of(process_id)) {
-    wchar_t cls[16] = {};
-    GetClassNameW(w, cls, 16);
-    if (w != except && IsWindowVisible(w) && std::wstring(cls) == L"#32770") return w;
-  }
-  return nullptr;
-}
-
 // The soak run (tools/soak.sh) puts a folder "qvhuge" of 40,000 bitmap files on the user's desktop first:
 // made from outside Wine, that takes a second instead of minutes.
 bool Huge_Folder_Ready() {
@@ -29,26 +20,11 @@ bool Huge_Folder_Ready() {
   return Exists(std::wstring(desktop) + L"\\qvhuge\\p39999.bmp");
 }
 
-void Choose_Huge_Folder(const Open_Dialog& d) {
-  d.Click(d.Panel, 60, 50);  // ﾌｫﾙﾀﾞ指定...
-  HWND chooser = nullptr;
-  ASSERT_TRUE(Wait_For([&] { return (chooser = Visible_Dialog_Box(d.scr->Id(), nullptr)) != nullptr; }));
-  ASSERT_TRUE(Wait_For([&] { return GetForegroundWindow() == chooser; }));
-  RECT r{};
-  GetWindowRect(FindWindowExW(chooser, nullptr, L"SysTreeView32", nullptr), &r);
-  Click_At(r.left + 20, r.bottom - 10);
-  for (const wchar_t c : std::wstring(L"qvhuge")) Press_Key(static_cast<WORD>(LOBYTE(VkKeyScanW(c))));
-  Press_Key(VK_RETURN);
-  ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
-}
-
 }  // namespace
 
 TEST(Reliability, TwentyStartsBesideARunningSaverAllEndAndTheSaverStillEndsOnAKey) {
   Install install(L"burst");
-  CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
-  Write_Test_Bmp(install.Path(L"pics\\a.bmp"), 200, 150, Pattern);
-  Write_Settings(install, install.Path(L"pics"));
+  Install_Pictures(install, {{L"a.bmp", 200, 150, Pattern}});
   Process saver(install.Scr(), L"/s");
   const HWND window = Wait_For_Window(saver.Id(), L"Quorvantile_Main");
   ASSERT_NE(window, nullptr);
@@ -86,28 +62,28 @@ TEST(Soak_Dialog, AScanPastTheCountLimitStopsWithOneMessageAndStaysResponsive) {
   ASSERT_TRUE(Huge_Folder_Ready());
   Open_Dialog d(L"huge_scan", L"");
   ASSERT_NE(d.window, nullptr);
-  Choose_Huge_Folder(d);
+  Choose_Desktop_Folder(d, L"qvhuge");
   // While the scan runs the dialog answers at once.
   for (int i = 0; i < 5; ++i) {
     DWORD_PTR result = 0;
     EXPECT_NE(SendMessageTimeoutW(d.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result), 0);
   }
   HWND box = nullptr;
-  ASSERT_TRUE(Wait_For([&] { return (box = Visible_Dialog_Box(d.scr->Id(), nullptr)) != nullptr; }, 120000));
+  ASSERT_TRUE(Wait_For([&] { return (box = Visible_Dialog_Box(d.scr->Id())) != nullptr; }, 120000));
   wchar_t text[128] = {};
   GetDlgItemTextW(box, 0xFFFF, text, 128);
   EXPECT_EQ(std::wstring(text), L"オーバーフローしました。");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(Wait_For([&] { return SendMessageW(d.List, LB_GETCOUNT, 0, 0) == 32767; }, 120000));
   d.Sync();
-  EXPECT_EQ(Visible_Dialog_Box(d.scr->Id(), nullptr), nullptr) << "a second message";
+  EXPECT_EQ(Visible_Dialog_Box(d.scr->Id()), nullptr) << "a second message";
 }
 
 TEST(Soak_Dialog, CancelInTheMiddleOfAScanEndsTheProgramAtOnce) {
   ASSERT_TRUE(Huge_Folder_Ready());
   Open_Dialog d(L"huge_cancel", L"");
   ASSERT_NE(d.window, nullptr);
-  Choose_Huge_Folder(d);
+  Choose_Desktop_Folder(d, L"qvhuge");
   d.Sync();
   d.Click(d.Pic_C, 388, 350);  // ｷｬﾝｾﾙ
   EXPECT_TRUE(d.Ended(5000));

@@ -14,6 +14,13 @@ void Write_Settings(const Install& install, const std::wstring& folder, const Sa
   Write_Bytes(install.Ini(), text);
 }
 
+void Install_Pictures(const Install& install, const std::vector<Test_Picture>& pictures, const Saver_Settings& settings) {
+  const std::wstring folder = install.Path(L"pics");
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (const Test_Picture& p : pictures) Write_Test_Bmp(folder + L"\\" + p.Name, p.W, p.H, p.Colour);
+  Write_Settings(install, folder, settings);
+}
+
 DWORD Pattern(int x, int y) {
   return static_cast<DWORD>(((x * 7) & 0xFF) << 16 | ((y * 5) & 0xFF) << 8 | (((x / 37) * 13 + (y / 41) * 29) & 0xFF));
 }

@@ -10,13 +10,12 @@ using namespace driver;
 namespace {
 
 const wchar_t Warning_Title[] = L"Quorvantile (Saver Screen)";
+const Test_Picture One_Picture{L"one.bmp", 64, 48, [](int, int) { return 0x3080C0u; }};
 
 // An installed saver whose folder holds one small picture of one colour.
 struct Saver_With_Picture {
   explicit Saver_With_Picture(const std::wstring& name, const wchar_t* arguments = L"/s") : install(name) {
-    CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
-    Write_Test_Bmp(install.Path(L"pics\\one.bmp"), 64, 48, [](int, int) { return 0x3080C0u; });
-    Write_Settings(install, install.Path(L"pics"));
+    Install_Pictures(install, {One_Picture});
     scr.emplace(install.Scr(), arguments);
     window = Wait_For_Window(scr->Id(), L"Quorvantile_Main");
   }
@@ -133,9 +132,7 @@ TEST(Saver_95, TheFirstKeyIsRefusedByThePasswordCheckTheSecondEnds) {
 
 TEST(Saver_95, StartedWithoutASwitchAKeyEndsWithoutAPasswordCheck) {
   Install install(L"saver_95_plain");
-  CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
-  Write_Test_Bmp(install.Path(L"pics\\one.bmp"), 64, 48, [](int, int) { return 0x3080C0u; });
-  Write_Settings(install, install.Path(L"pics"));
+  Install_Pictures(install, {One_Picture});
   CopyFileW((Build_Dir() + L"\\standins\\password.cpl").c_str(), install.Path(L"password.cpl").c_str(), FALSE);
   Process scr(install.Scr(), L"");
   const HWND window = Wait_For_Window(scr.Id(), L"Quorvantile_Main");

@@ -4,13 +4,11 @@
 
 #include <cstdio>
 
+#include "tests/wine/standins/beside_program.h"
+
 extern "C" DWORD WINAPI PwdChangePasswordA(LPCSTR key, HWND parent, UINT reserved1, UINT reserved2) {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  char* slash = path + n;
-  while (slash > path && *slash != '\\') --slash;
-  lstrcpyA(slash + 1, "pwdchange.txt");
-  if (FILE* f = std::fopen(path, "ab")) {
+  const std::string path = Beside_Program("pwdchange.txt");
+  if (FILE* f = std::fopen(path.c_str(), "ab")) {
     std::fprintf(f, "%s %ld %u %u\n", key, static_cast<long>(reinterpret_cast<INT_PTR>(parent)), reserved1, reserved2);
     std::fclose(f);
   }

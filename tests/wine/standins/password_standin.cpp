@@ -4,14 +4,12 @@
 
 #include <cstdio>
 
+#include "tests/wine/standins/beside_program.h"
+
 extern "C" BOOL WINAPI VerifyScreenSavePwd(HWND saver) {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  char* slash = path + n;
-  while (slash > path && *slash != '\\') --slash;
-  lstrcpyA(slash + 1, "pwdcheck.txt");
-  const bool first = GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
-  if (FILE* f = std::fopen(path, "ab")) {
+  const std::string path = Beside_Program("pwdcheck.txt");
+  const bool first = GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+  if (FILE* f = std::fopen(path.c_str(), "ab")) {
     std::fprintf(f, "%s %d\n", first ? "refused" : "accepted", IsWindow(saver) ? 1 : 0);
     std::fclose(f);
   }

@@ -4,13 +4,11 @@
 
 #include <cstdio>
 
+#include "tests/wine/standins/beside_program.h"
+
 int main() {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  char* slash = path + n;
-  while (slash > path && *slash != '\\') --slash;
-  lstrcpyA(slash + 1, "opened.txt");
-  if (FILE* f = std::fopen(path, "ab")) {
+  const std::string path = Beside_Program("opened.txt");
+  if (FILE* f = std::fopen(path.c_str(), "ab")) {
     std::fprintf(f, "%s\n", GetCommandLineA());
     std::fclose(f);
   }
