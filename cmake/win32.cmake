@@ -7,20 +7,20 @@ set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -s)
 
 add_library(qv_core STATIC
   ${PORTABLE_SOURCES}
-  toolkit/ansi_win32.cpp
+  toolkit/system_text_win32.cpp
   toolkit/app_win32.cpp
   toolkit/dir_search_win32.cpp
+  toolkit/window_win32.cpp
+  toolkit/holder_win32.cpp
   toolkit/form_win32.cpp
   toolkit/picture_win32.cpp
   toolkit/picture_box_win32.cpp
   toolkit/windowless_win32.cpp
   toolkit/pointer_win32.cpp
   toolkit/label_win32.cpp
-  toolkit/window_control_win32.cpp
   toolkit/command_button_win32.cpp
   toolkit/list_box_win32.cpp
   toolkit/error_text_win32.cpp
-  toolkit/window_class_win32.cpp
   settings/profile_win32.cpp
   settings/ini_path_win32.cpp
 )
@@ -42,13 +42,18 @@ add_executable(Quorvantile WIN32 main/win_main.cpp resources/quorvantile.rc)
 set_target_properties(Quorvantile PROPERTIES SUFFIX ".scr" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(Quorvantile PRIVATE qv_program)
 # Subsystem version 4.0: the display settings' preview pane takes only such screen savers.
-target_link_options(Quorvantile PRIVATE ${STATIC_RUNTIME} -municode -Wl,--subsystem,windows:4.0)
+target_link_options(Quorvantile PRIVATE ${STATIC_RUNTIME} -Wl,--subsystem,windows:4.0)
 
-# GoogleTest, built from Debian's sources for the Wine test driver.
+# GoogleTest, built from Debian's sources for the Wine test driver. The Win32 thread model has no std::mutex:
+# GoogleTest runs single-threaded, as the driver does, and without death tests.
 set(GTEST_SRC /usr/src/googletest/googletest)
-add_library(gtest_win32 STATIC ${GTEST_SRC}/src/gtest-all.cc ${GTEST_SRC}/src/gtest_main.cc)
+add_library(gtest_win32 STATIC
+  ${GTEST_SRC}/src/gtest.cc ${GTEST_SRC}/src/gtest-assertion-result.cc ${GTEST_SRC}/src/gtest-filepath.cc
+  ${GTEST_SRC}/src/gtest-matchers.cc ${GTEST_SRC}/src/gtest-port.cc ${GTEST_SRC}/src/gtest-printers.cc
+  ${GTEST_SRC}/src/gtest-test-part.cc ${GTEST_SRC}/src/gtest-typed-test.cc ${GTEST_SRC}/src/gtest_main.cc
+  cmake/gtest_flags_win32.cc)
 target_include_directories(gtest_win32 SYSTEM PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
-target_compile_definitions(gtest_win32 PUBLIC GTEST_HAS_PTHREAD=0)
+target_compile_definitions(gtest_win32 PUBLIC GTEST_HAS_PTHREAD=0 GTEST_IS_THREADSAFE=0)
 target_compile_options(gtest_win32 PRIVATE -w)
 
 file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*.cpp)

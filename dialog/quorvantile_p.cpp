@@ -1,20 +1,17 @@
 #include "dialog/quorvantile_p.h"
 
-#include <shellapi.h>
-#include <shlobj.h>
-
 #include "catalogue/pict_list.h"
 #include "dialog/drawing.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
-#include "toolkit/ansi.h"
 #include "toolkit/app.h"
 #include "toolkit/dir_search.h"
 #include "toolkit/error_styles.h"
 #include "toolkit/error_text.h"
 #include "toolkit/numbers.h"
 #include "toolkit/pointer.h"
+#include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
 
@@ -26,13 +23,8 @@ namespace {
 // "ＭＳ Ｐゴシック" at 9.75 points, Shift-JIS character set, normal weight.
 HFONT Dialog_Font(bool underline) {
   const toolkit::Window_Dc screen(nullptr);
-  LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(975, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
-  lf.lfWeight = FW_NORMAL;
-  lf.lfUnderline = underline;
-  lf.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpyW(lf.lfFaceName, L"ＭＳ Ｐゴシック");
-  return CreateFontIndirectW(&lf);
+  const int height = -MulDiv(975, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
+  return toolkit::Create_Font(height, underline, SHIFTJIS_CHARSET, L"ＭＳ Ｐゴシック");
 }
 
 std::shared_ptr<toolkit::Picture> Artwork(int id) { return toolkit::Picture::From_Resource(id); }
@@ -82,12 +74,12 @@ void Quorvantile_P::Create_Controls() {
   // The panel, in reading order (which is also the order of the keyboard focus).
   image(Img_H[3], Pic_1, 12, 8, 95, 22);
   label(lbl[12], Pic_1, 12, 12, 95, 17, L"ﾌｧｲﾙ名", Alignment::Center);
-  Cmd_Button[0].Create(Pic_1.Hwnd(), 12, 40, 97, 21, L"ﾌｫﾙﾀﾞ指定...", font);
+  Cmd_Button[0].Create(Pic_1, 12, 40, 97, 21, L"ﾌｫﾙﾀﾞ指定...", font);
   label(lbl_Kei, Pic_1, 112, 44, 33, 17, L"", Alignment::Right);
   lbl_Kei.Transparent = false;
   lbl_Kei.Border = true;
   label(lbl[8], Pic_1, 148, 48, 17, 13, L"枚");
-  List_1.Create(Pic_1.Hwnd(), 12, 68, 169, 212, font);
+  List_1.Create(Pic_1, 12, 68, 169, 212, font);
   label(Folder_Path, Pic_1, 12, 284, 397, 21, L"");
   Folder_Path.Border = true;
   image(Img_H[4], Pic_1, 192, 8, 95, 22);
@@ -103,7 +95,7 @@ void Quorvantile_P::Create_Controls() {
     label(lbl_Kind[i], Pic_1, 224, 188 + 16 * i, kind_widths[i], 13, kinds[i]);
     Img_Kind[i].Mouse_Down = lbl_Kind[i].Mouse_Down = [this, i](int, int, int, int) { Img_Kind_MouseDown(i); };
   }
-  Cmd_Button[1].Create(Pic_1.Hwnd(), 192, 256, 97, 21, L"ｸﾘｱ", font);
+  Cmd_Button[1].Create(Pic_1, 192, 256, 97, 21, L"ｸﾘｱ", font);
   image(Img_H[1], Pic_1, 312, 8, 95, 22);
   label(lbl[13], Pic_1, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Alignment::Center);
   // A radio group: two radios at (332, top) and 16 pixels below, their captions beside them.
@@ -126,8 +118,8 @@ void Quorvantile_P::Create_Controls() {
   lbl_URL.Font = link_font_.Get();
   lbl_URL.Fore_Color = RGB(0, 0, 255);
   lbl_URL.Mouse_Up = [this](int, int, int, int) { lbl_URL_MouseUp(); };
-  Cmd_Button[2].Create(Pic_C.Hwnd(), 236, 340, 101, 21, L"設定", font);
-  Cmd_Button[3].Create(Pic_C.Hwnd(), 340, 340, 97, 21, L"ｷｬﾝｾﾙ", font);
+  Cmd_Button[2].Create(Pic_C, 236, 340, 101, 21, L"設定", font);
+  Cmd_Button[3].Create(Pic_C, 340, 340, 97, 21, L"ｷｬﾝｾﾙ", font);
 
   for (int i = 0; i < 4; ++i) Cmd_Button[i].On_Click = [this, i] { Cmd_Button_Click(i); };
   List_1.On_Click = [this] { List_1_Click(); };
@@ -145,15 +137,15 @@ void Quorvantile_P::Form_Load() {
   // 3: long file names can be scrolled sideways.
   Resume_Next([&] {
     RECT r{};
-    GetWindowRect(List_1.Hwnd(), &r);
+    GetWindowRect(List_1.Control_Hwnd(), &r);
     List_Extent = toolkit::To_Int32((r.right - r.left) / tx + 300);
-    SendMessageA(List_1.Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(List_Extent), 0);
+    toolkit::Send_Message(List_1.Control_Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(List_Extent), 0);
   });
   // 4 to 6: the texture, the heading plates and the button faces.
   Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_C); });
   Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_1); });
   for (int i = 1; i <= 5; ++i) Resume_Next([&] { Img_H[i].Set_Picture(Img_TT.Get_Picture()); });
-  for (auto& button : Cmd_Button) Resume_Next([&] { button.Set_Face(button_face_); });
+  for (auto& button : Cmd_Button) Resume_Next([&] { button.Set_Face(button_face_, Pic_Button.Width(), Pic_Button.Height()); });
   // 7, 8: the radios show the stored settings; a value other than 0 or 1 leaves its group blank.
   Resume_Next([&] { Img_SR.at(Change_Mode).Set_Picture(Img_Opt[1].Get_Picture()); });
   Resume_Next([&] { Img_SR.at(Change_Mode ^ 1).Set_Picture(Img_Opt[0].Get_Picture()); });
@@ -253,16 +245,7 @@ void Quorvantile_P::Cmd_Button_Click(int Index) {
 void Quorvantile_P::Choose_Folder() {
   std::wstring path;
   Resume_Next([&] {
-    wchar_t display_name[MAX_PATH] = {};
-    BROWSEINFOW chooser{};
-    chooser.hwndOwner = Hwnd();
-    chooser.pszDisplayName = display_name;
-    chooser.lpszTitle = L"ﾌｫﾙﾀﾞをｸﾘｯｸして選択状態にしてから ＯＫ を押してください";
-    const LPITEMIDLIST item = SHBrowseForFolderW(&chooser);
-    if (!item) return;
-    wchar_t chosen[MAX_PATH] = {};
-    if (SHGetPathFromIDListW(item, chosen)) path = chosen;
-    CoTaskMemFree(item);
+    path = toolkit::Browse_For_Folder(Hwnd(), L"ﾌｫﾙﾀﾞをｸﾘｯｸして選択状態にしてから ＯＫ を押してください");
   });
   // A cancelled chooser, or an item that is no folder on disk, changes nothing.
   if (path.empty()) return;
@@ -303,7 +286,7 @@ bool Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, u
     return true;
   } catch (const std::exception& e) {
     File_List.resize(static_cast<std::size_t>(File_Count));
-    MessageBoxW(Hwnd(), toolkit::Error_Text(e).c_str(), L"Quorvantile", MB_OK);
+    toolkit::Message_Box(Hwnd(), toolkit::Error_Text(e), L"Quorvantile", MB_OK);
     return false;
   }
 }
@@ -339,7 +322,7 @@ void Quorvantile_P::List_1_Click() {
 void Quorvantile_P::lbl_URL_MouseUp() {
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
   Resume_Next([&] {
-    ShellExecuteA(Hwnd(), "open", toolkit::To_Ansi(lbl_URL.Caption()).c_str(), "", "", SW_SHOWNORMAL);
+    toolkit::Shell_Open(Hwnd(), lbl_URL.Caption());
   });
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
 }

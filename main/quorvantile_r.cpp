@@ -3,6 +3,7 @@
 #include "resources/resource_ids.h"
 #include "toolkit/app.h"
 #include "toolkit/error_styles.h"
+#include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
 
@@ -17,7 +18,7 @@ void Quorvantile_R::Form_Unload() {
   // longer report its owner; the program's owner window is the same one.
   HWND owner = GetWindow(Hwnd(), GW_OWNER);
   if (!owner) owner = toolkit::Owner_Window();
-  PostMessageA(owner, WM_CLOSE, 0, 0);
+  toolkit::Post_Message(owner, WM_CLOSE, 0, 0);
 }
 
 }  // namespace Quorvantile_B

@@ -16,6 +16,7 @@
 #include "toolkit/library.h"
 #include "toolkit/number_text.h"
 #include "toolkit/numbers.h"
+#include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
 namespace {
@@ -44,7 +45,7 @@ void Embed_Preview() {
   preview.Load();
   const HWND hwnd = preview.Hwnd();
   // A child cannot also be a popup window.
-  SetWindowLongA(hwnd, GWL_STYLE, (GetWindowLongA(hwnd, GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
+  toolkit::Set_Window_Long(hwnd, GWL_STYLE, (toolkit::Window_Long(hwnd, GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
   SetParent(hwnd, Parent);
   preview.Move_Twips(0, 0, width, height);
   preview.Img_Prev.Move(0, 0, static_cast<int>(width / tx), static_cast<int>(height / ty));
@@ -75,16 +76,12 @@ std::wstring Mode_Letter() {
   return std::wstring(1, static_cast<wchar_t>(std::towupper(command[1])));
 }
 
-bool Is_NT() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;  // 148 bytes
-  return GetVersionExA(&info) == 1 && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
+bool Is_NT() { return toolkit::Nt_Family(); }
 
 void Main() {
   // Both titles are always searched; a running saver screen or settings dialog ends every later start.
-  const bool saver_running = FindWindowW(nullptr, Saver_Caption) != nullptr;
-  const bool dialog_open = FindWindowW(nullptr, Dialog_Caption) != nullptr;
+  const bool saver_running = toolkit::Find_Window(Saver_Caption) != nullptr;
+  const bool dialog_open = toolkit::Find_Window(Dialog_Caption) != nullptr;
   if (saver_running || dialog_open) toolkit::End_Program();
 
   if (Mode_Letter() == L"P") {

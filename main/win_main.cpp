@@ -7,7 +7,7 @@
 #include "main/startup.h"
 #include "toolkit/app.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);
   try {
     Quorvantile_B::Main();

@@ -3,20 +3,18 @@
 
 #include "saver/quorvantile_s.h"
 #include "toolkit/library.h"
+#include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
 namespace {
 
 // Whether the user has set a saver password, as the system's display settings record it.
 bool Saver_Password_Set() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  BYTE data[16] = {};
-  DWORD size = sizeof data - 1, type = 0;
-  const bool read = RegQueryValueExA(key, "ScreenSaveUsePassword", nullptr, &type, data, &size) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  if (!read) return false;
-  if (type == REG_DWORD) return *reinterpret_cast<const DWORD*>(data) != 0;
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  if (!toolkit::Read_User_Setting("Control Panel\\Desktop", "ScreenSaveUsePassword", type, data) || data.empty())
+    return false;
+  if (type == REG_DWORD && data.size() >= 4) return *reinterpret_cast<const DWORD*>(data.data()) != 0;
   return data[0] != 0 && data[0] != '0';
 }
 

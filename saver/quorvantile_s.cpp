@@ -13,6 +13,7 @@
 #include "toolkit/error_styles.h"
 #include "toolkit/gdi.h"
 #include "toolkit/numbers.h"
+#include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
 
@@ -31,7 +32,7 @@ void Quorvantile_S::Form_Load() {
   Create_Controls();
   if (Pict_Count == 0) {
     if (Mode_Letter() == L"S") Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
-    MessageBoxW(nullptr, L"画像ﾌｧｲﾙを指定して下さい ！", L"Quorvantile (Saver Screen)", MB_OK | MB_ICONEXCLAMATION);
+    toolkit::Message_Box(nullptr, L"画像ﾌｧｲﾙを指定して下さい ！", L"Quorvantile (Saver Screen)", MB_OK | MB_ICONEXCLAMATION);
     toolkit::End_Program();
   }
   const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
@@ -135,10 +136,10 @@ void Quorvantile_S::End_Saver() {
     }
   }
   if (saver_mode) {
-    Resume_Next([] { SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 0, nullptr, 0); });
+    Resume_Next([] { toolkit::Set_System_Parameter(SPI_SETSCREENSAVERRUNNING, 0); });
     Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
   }
-  Resume_Next([] { SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 1, nullptr, 0); });
+  Resume_Next([] { toolkit::Set_System_Parameter(SPI_SETSCREENSAVEACTIVE, 1); });
   toolkit::End_Program();
 }
 

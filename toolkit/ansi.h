@@ -6,5 +6,7 @@ namespace toolkit {
 
 std::string To_Ansi(const std::wstring& text);
 std::wstring From_Ansi(const std::string& text);
+// True when the text comes back unchanged from the ANSI code page.
+inline bool Fits_Ansi(const std::wstring& text) { return From_Ansi(To_Ansi(text)) == text; }
 
 }  // namespace toolkit

@@ -1,12 +1,23 @@
 #include "toolkit/app.h"
 
+#include "toolkit/form.h"
+#include "toolkit/system_text.h"
+#include "toolkit/window.h"
+
 namespace toolkit {
 namespace {
 
-LRESULT CALLBACK Owner_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_CLOSE) End_Program();
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
+// The program's hidden top-level window: closing it ends the program.
+class Owner : public Window {
+ public:
+  Owner() { Create(L"Quorvantile_Owner", 0, L"Quorvantile", WS_POPUP, 0, 0, 0, 0, nullptr); }
+
+ protected:
+  LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_CLOSE) End_Program();
+    return Window::Handle_Message(msg, wp, lp);
+  }
+};
 
 double Twips_Per_Pixel(int caps_index) {
   const HDC screen = GetDC(nullptr);
@@ -18,7 +29,8 @@ double Twips_Per_Pixel(int caps_index) {
 }  // namespace
 
 std::wstring Command() {
-  const wchar_t* p = GetCommandLineW();
+  const std::wstring line = Command_Line();
+  const wchar_t* p = line.c_str();
   // Skip the program's own path, quoted or not, then the blanks after it.
   if (*p == L'"') {
     ++p;
@@ -32,15 +44,7 @@ std::wstring Command() {
 }
 
 std::wstring App_Path() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  std::wstring path = Module_Path();
   const std::size_t slash = path.find_last_of(L"\\/");
   path.resize(slash == std::wstring::npos ? 0 : slash);
   if (path.size() == 2 && path[1] == L':') path += L'\\';  // a drive root keeps its separator
@@ -48,16 +52,8 @@ std::wstring App_Path() {
 }
 
 HWND Owner_Window() {
-  static const HWND owner = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Owner_Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"Quorvantile_Owner";
-    RegisterClassW(&wc);
-    return CreateWindowExW(0, wc.lpszClassName, L"Quorvantile", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                           wc.hInstance, nullptr);
-  }();
-  return owner;
+  static const Owner owner;  // lives until the program ends
+  return owner.Hwnd();
 }
 
 double Twips_Per_Pixel_X() { return Twips_Per_Pixel(LOGPIXELSX); }
@@ -65,19 +61,16 @@ double Twips_Per_Pixel_Y() { return Twips_Per_Pixel(LOGPIXELSY); }
 
 void Do_Events() {
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (Peek_Message(msg)) {
     if (msg.message == WM_QUIT) End_Program();
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    if (!Form::Take_Modal_Keys(msg)) Dispatch_Message(msg);
   }
 }
 
 void Run_Message_Loop() {
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  while (Get_Message(msg))
+    if (!Form::Take_Modal_Keys(msg)) Dispatch_Message(msg);
   End_Program();
 }
 

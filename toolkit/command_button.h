@@ -5,15 +5,17 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/holder.h"
 #include "toolkit/picture.h"
-#include "toolkit/window_control.h"
 
 namespace toolkit {
 
-class Command_Button : public Window_Control {
+class Command_Button : public Window, public Child_Control {
  public:
-  void Create(HWND parent, int left, int top, int width, int height, std::wstring caption, HFONT font);
-  void Set_Face(std::shared_ptr<Picture> face);
+  void Create(Holder& holder, int left, int top, int width, int height, std::wstring caption, HFONT font);
+  HWND Control_Hwnd() const override { return Hwnd(); }
+  // The face is drawn at face_w x face_h, centred; what is larger than the button is cut off.
+  void Set_Face(std::shared_ptr<Picture> face, int face_w, int face_h);
   const std::wstring& Caption() const { return caption_; }
   // Runs the click handler, as a click does.
   void Click() {
@@ -22,15 +24,17 @@ class Command_Button : public Window_Control {
 
   std::function<void()> On_Click;
 
+ protected:
+  LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void Paint_Content(HDC dc, const RECT& area) override;
+
  private:
-  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-  void Paint();
   void Set_Pressed(bool pressed);
 
   std::wstring caption_;
   HFONT font_ = nullptr;
   std::shared_ptr<Picture> face_;
+  int face_w_ = 0, face_h_ = 0;
   bool pressed_ = false, tracking_ = false;
 };
 

@@ -1,26 +1,24 @@
 #include "toolkit/command_button.h"
 
 #include "toolkit/gdi.h"
-#include "toolkit/window_class.h"
+#include "toolkit/system_text.h"
 
 namespace toolkit {
 
-void Command_Button::Create(HWND parent, int left, int top, int width, int height, std::wstring caption, HFONT font) {
+void Command_Button::Create(Holder& holder, int left, int top, int width, int height, std::wstring caption,
+                            HFONT font) {
   caption_ = std::move(caption);
   font_ = font;
-  Attach(CreateWindowExW(0, Window_Class(L"Quorvantile_Button", &Command_Button::Window_Proc), caption_.c_str(),
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP, left, top, width, height, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr));
+  Window::Create(L"Quorvantile_Button", 0, caption_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, left, top, width, height,
+                 holder.Hwnd());
+  holder.Add_Child(*this);
 }
 
-void Command_Button::Set_Face(std::shared_ptr<Picture> face) {
+void Command_Button::Set_Face(std::shared_ptr<Picture> face, int face_w, int face_h) {
   face_ = std::move(face);
+  face_w_ = face_w;
+  face_h_ = face_h;
   InvalidateRect(Hwnd(), nullptr, FALSE);
-}
-
-LRESULT CALLBACK Command_Button::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (auto* button = static_cast<Command_Button*>(From(hwnd))) return button->Handle(msg, wp, lp);
-  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 void Command_Button::Set_Pressed(bool pressed) {
@@ -29,11 +27,8 @@ void Command_Button::Set_Pressed(bool pressed) {
   InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
-LRESULT Command_Button::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Command_Button::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT:
-      Paint();
-      return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_GETDLGCODE:
@@ -54,7 +49,7 @@ LRESULT Command_Button::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (tracking_) {
         RECT r;
         GetClientRect(Hwnd(), &r);
-        const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        const POINT p = Mouse_Point(lp);
         Set_Pressed(PtInRect(&r, p) != 0);
       }
       return 0;
@@ -82,36 +77,29 @@ LRESULT Command_Button::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     default:
-      return DefWindowProcW(Hwnd(), msg, wp, lp);
+      return Window::Handle_Message(msg, wp, lp);
   }
 }
 
-void Command_Button::Paint() {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(Hwnd(), &ps);
+void Command_Button::Paint_Content(HDC dc, const RECT&) {
   RECT r;
   GetClientRect(Hwnd(), &r);
   const int w = r.right, h = r.bottom, shift = pressed_ ? 1 : 0;
   const Brush face_colour(CreateSolidBrush(RGB(212, 212, 216)));
   FillRect(dc, &r, face_colour.Get());
-  if (face_) {
-    // The face is centred on the button; what is larger than the button is cut off.
-    const int fx = (w - face_->Width()) / 2 + shift, fy = (h - face_->Height()) / 2 + shift;
-    face_->Render(dc, fx, fy, face_->Width(), face_->Height());
-  }
+  if (face_) face_->Render(dc, (w - face_w_) / 2 + shift, (h - face_h_) / 2 + shift, face_w_, face_h_);
   DrawEdge(dc, &r, pressed_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   const int saved = SaveDC(dc);
   SelectObject(dc, font_);
   SetBkMode(dc, TRANSPARENT);
   RECT text = r;
   OffsetRect(&text, shift, shift);
-  DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  Draw_Text(dc, caption_, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   RestoreDC(dc, saved);
   if (GetFocus() == Hwnd()) {
     InflateRect(&r, -3, -3);
     DrawFocusRect(dc, &r);
   }
-  EndPaint(Hwnd(), &ps);
 }
 
 }  // namespace toolkit

@@ -2,20 +2,21 @@
 
 #include "toolkit/dir_search.h"
 #include "toolkit/run_error.h"
+#include "toolkit/system_text.h"
 
 namespace toolkit {
 namespace {
 
-bool Wanted(const WIN32_FIND_DATAW& d, int mask) {
+bool Wanted(DWORD attributes, int mask) {
   const int hidden_bits = Attr::Hidden | Attr::System | Attr::Directory;
-  return (static_cast<int>(d.dwFileAttributes) & hidden_bits & ~mask) == 0;
+  return (static_cast<int>(attributes) & hidden_bits & ~mask) == 0;
 }
 
 }  // namespace
 
 struct Dir_Search::Impl {
   HANDLE Find = INVALID_HANDLE_VALUE;
-  WIN32_FIND_DATAW Data{};
+  Found_File Data;
   bool Have_Data = false;
   int Mask = 0;
   ~Impl() {
@@ -27,7 +28,7 @@ Dir_Search::Dir_Search(const std::wstring& pattern, int mask) : impl_(std::make_
   std::wstring p = pattern;
   if (!p.empty() && (p.back() == L'\\' || p.back() == L'/')) p += L'*';
   impl_->Mask = mask;
-  impl_->Find = FindFirstFileW(p.c_str(), &impl_->Data);
+  impl_->Find = Find_First(p, impl_->Data);
   if (impl_->Find == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
     if (code != ERROR_FILE_NOT_FOUND && code != ERROR_NO_MORE_FILES && code != ERROR_PATH_NOT_FOUND)
@@ -41,15 +42,15 @@ Dir_Search::~Dir_Search() = default;
 
 std::wstring Dir_Search::Next() {
   while (impl_->Have_Data) {
-    const WIN32_FIND_DATAW d = impl_->Data;
-    impl_->Have_Data = FindNextFileW(impl_->Find, &impl_->Data) != 0;
-    if (Wanted(d, impl_->Mask)) return d.cFileName;
+    Found_File d = impl_->Data;
+    impl_->Have_Data = Find_Next(impl_->Find, impl_->Data);
+    if (Wanted(d.Attributes, impl_->Mask)) return d.Name;
   }
   return {};
 }
 
 int Get_Attr(const std::wstring& path) {
-  const DWORD a = GetFileAttributesW(path.c_str());
+  const DWORD a = File_Attributes(path);
   if (a == INVALID_FILE_ATTRIBUTES) throw Run_Error(Error_Kind::File, "File not found", GetLastError());
   return static_cast<int>(a) & Attr::Known;
 }

@@ -1,22 +1,17 @@
 #pragma once
-// A form: a top-level window owned by the program's hidden owner window, with windowless controls that it
-// draws and to which it routes mouse presses. Derived forms override the handlers they need.
-#include <windows.h>
-
+// A form: a top-level window owned by the program's hidden owner window, with the controls it holds. Derived
+// forms override the handlers they need.
 #include <string>
 
-#include "toolkit/windowless.h"
+#include "toolkit/holder.h"
 
 namespace toolkit {
 
 enum class Border_Style { None, Fixed_Single };
 
-class Form {
+class Form : public Holder {
  public:
   Form(std::wstring caption, Border_Style border);
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
 
   // Creates the window, hidden, and runs Form_Load.
   void Load();
@@ -27,48 +22,47 @@ class Form {
   // Shows the form and leaves the keyboard where it is.
   void Show_Inactive();
   // Shows the form and returns once it has been unloaded. Tab moves between its controls, Esc and Enter
-  // reach Form_Cancel_Key and Form_Default_Key.
+  // reach Form_Cancel_Key and Form_Default_Key, and Enter on a focused button presses it.
   void Show_Modal();
   // Unloads the form: Form_Unload runs, then the window goes.
   void Unload();
 
-  HWND Hwnd() const { return hwnd_; }
   void Set_Back_Color(COLORREF color);
-
-  // The form's own outer position and size, in twips.
+  // The form's own outer position and size, in twips; each becomes the nearest whole pixel.
   void Move_Twips(double left, double top, double width, double height);
   // The outer size in twips of a form of this style whose client area is w x h pixels.
   double Outer_Width_Twips(int client_w) const;
   double Outer_Height_Twips(int client_h) const;
 
+  // Gives a modal form that is active the keys meant for it, before the message is dispatched; true when
+  // taken. Every message loop and every yield asks this, so that the keys act the same everywhere.
+  static bool Take_Modal_Keys(MSG& msg);
+
  protected:
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
+  // A request to close: the close box, the system, another program. Unloads the form unless overridden.
+  virtual void Form_Close() { Unload(); }
+  // The session ends (log-off, shut-down).
+  virtual void Form_End_Session() {}
   virtual void Form_KeyDown(int /*Key_Code*/, int /*Shift*/) {}
   virtual void Form_MouseDown(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) {}
   virtual void Form_Default_Key() {}
   virtual void Form_Cancel_Key() {}
 
-  // Registers a windowless control; later ones are drawn above earlier ones.
-  void Add_Control(Windowless_Control& control) { host_.Add(control); }
-
-  virtual LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void Paint_Background(HDC dc, const RECT& area) override;
+  void Unrouted_Mouse_Down(int Button, int Shift, POINT p) override { Form_MouseDown(Button, Shift, p.x, p.y); }
 
  private:
-  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   DWORD Style() const;
-  void Paint();
   bool Modal_Key(const MSG& msg);
 
   std::wstring caption_;
   Border_Style border_;
-  HWND hwnd_ = nullptr;
   COLORREF back_color_ = RGB(0, 0, 0);
+  bool modal_ = false;
   bool unloaded_ = false;
-  Windowless_Host host_;
 };
-
-// The Shift argument of key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
-int Shift_State();
 
 }  // namespace toolkit

@@ -1,6 +1,7 @@
 #include "toolkit/label.h"
 
 #include "toolkit/gdi.h"
+#include "toolkit/system_text.h"
 
 namespace toolkit {
 
@@ -22,7 +23,7 @@ void Label::Paint(HDC dc) const {
   // A bordered label keeps its text inside the border; a plain one-line caption may run past its box
   // rather than lose its end where the font is wider than the layout expects.
   const UINT flow = Border ? DT_WORDBREAK : DT_SINGLELINE | DT_NOCLIP;
-  DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, align | DT_NOPREFIX | flow);
+  Draw_Text(dc, caption_, r, align | DT_NOPREFIX | flow);
   RestoreDC(dc, saved);
 }
 

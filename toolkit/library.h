@@ -3,11 +3,13 @@
 // entry points is missing.
 #include <windows.h>
 
+#include "toolkit/system_text.h"
+
 namespace toolkit {
 
 class Library {
  public:
-  explicit Library(const char* name) : module_(LoadLibraryA(name)) {}
+  explicit Library(const char* name) : module_(Load_Library(name)) {}
   ~Library() {
     if (module_) FreeLibrary(module_);
   }

@@ -2,15 +2,24 @@
 // A list box of text items, in the order they are added.
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "toolkit/window_control.h"
+#include "toolkit/holder.h"
 
 namespace toolkit {
 
-class List_Box : public Window_Control {
+class List_Box : public Child_Control {
  public:
-  void Create(HWND parent, int left, int top, int width, int height, HFONT font);
+  List_Box() = default;
+  ~List_Box() override;
+  List_Box(const List_Box&) = delete;
+  List_Box& operator=(const List_Box&) = delete;
+
+  void Create(Holder& holder, int left, int top, int width, int height, HFONT font);
+  HWND Control_Hwnd() const override { return hwnd_; }
   void Add_Item(const std::wstring& text);
+  // Replaces every item at once, the list drawn once at the end.
+  void Set_Items(const std::vector<std::wstring>& items);
   void Clear();
   int List_Count() const;
   // The selected item's index from 0, or -1.
@@ -23,6 +32,9 @@ class List_Box : public Window_Control {
   void Reflected_Command(int code) override {
     if (code == LBN_SELCHANGE && On_Click) On_Click();
   }
+
+ private:
+  HWND hwnd_ = nullptr;
 };
 
 }  // namespace toolkit

@@ -8,22 +8,18 @@
 #include <vector>
 
 #include "toolkit/gdi.h"
+#include "toolkit/holder.h"
 #include "toolkit/picture.h"
-#include "toolkit/windowless.h"
 
 namespace toolkit {
 
-class Picture_Box {
+class Picture_Box : public Holder {
  public:
-  Picture_Box() = default;
-  ~Picture_Box();
-  Picture_Box(const Picture_Box&) = delete;
-  Picture_Box& operator=(const Picture_Box&) = delete;
+  ~Picture_Box() override;
 
   // Creates the window (hidden unless visible) and a surface of the given size in the back colour.
   void Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color);
 
-  HWND Hwnd() const { return hwnd_; }
   // The surface's device context and bitmap: draw here, read pixels here.
   HDC Hdc() const { return dc_.Get(); }
   HBITMAP Image() const { return bitmap_.Get(); }
@@ -54,11 +50,14 @@ class Picture_Box {
 
   std::function<void(int Button, int Shift, int X, int Y)> Mouse_Down;
 
-  // Windowless controls held by the box, drawn over its surface.
-  void Add_Control(Windowless_Control& control) { host_.Add(control); }
+ protected:
+  LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void Paint_Background(HDC dc, const RECT& area) override;
+  void Unrouted_Mouse_Down(int Button, int Shift, POINT p) override {
+    if (Mouse_Down) Mouse_Down(Button, Shift, p.x, p.y);
+  }
 
  private:
-  static LRESULT CALLBACK Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void New_Surface(int width, int height, bool keep);
   // What changed since the last Refresh is kept as tiles, so that a thin ring of pixels across the surface
   // brings only its own tiles to the screen, not the rectangle around it.
@@ -72,7 +71,6 @@ class Picture_Box {
   }
   HRGN Dirty_Region();
 
-  HWND hwnd_ = nullptr;
   Memory_Dc dc_;
   Bitmap bitmap_;
   HGDIOBJ original_bitmap_ = nullptr;
@@ -83,7 +81,6 @@ class Picture_Box {
   int tiles_across_ = 0;
   std::vector<unsigned char> tile_dirty_;
   std::vector<std::uint32_t> dirty_tiles_;
-  Windowless_Host host_;
 };
 
 }  // namespace toolkit

@@ -3,28 +3,19 @@
 #include <algorithm>
 #include <climits>
 
-#include "toolkit/form.h"
 #include "toolkit/run_error.h"
-#include "toolkit/window_class.h"
-#include "toolkit/window_control.h"
 
 namespace toolkit {
 
 Picture_Box::~Picture_Box() {
-  if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
   if (original_bitmap_) SelectObject(dc_.Get(), original_bitmap_);
 }
 
 void Picture_Box::Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color) {
   back_color_ = back_color;
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, Window_Class(L"Quorvantile_PictureBox", &Picture_Box::Window_Proc), L"",
-                          WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), left, top, width, height, parent,
-                          nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  host_.Set_Window(hwnd_);
+  Window::Create(L"Quorvantile_PictureBox", WS_EX_CONTROLPARENT, L"",
+                 WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), left, top, width, height, parent);
+  Bind_Windowless();
   New_Surface(width, height, false);
 }
 
@@ -57,16 +48,16 @@ void Picture_Box::New_Surface(int width, int height, bool keep) {
   Surface_Changed();
 }
 
-void Picture_Box::Set_Visible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+void Picture_Box::Set_Visible(bool visible) { ShowWindow(Hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
 
 void Picture_Box::Move(int left, int top) {
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Picture_Box::Resize(int width, int height) {
   if (width == width_ && height == height_) return;
   New_Surface(width, height, true);
-  SetWindowPos(hwnd_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Hwnd(), nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Picture_Box::Cls() {
@@ -100,13 +91,13 @@ HRGN Picture_Box::Dirty_Region() {
 
 void Picture_Box::Refresh() {
   GdiFlush();
-  if ((all_dirty_ || !dirty_tiles_.empty()) && !host_.Empty()) {
+  if ((all_dirty_ || !dirty_tiles_.empty()) && Has_Windowless()) {
     // Held controls are drawn over the surface by the paint message.
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    UpdateWindow(hwnd_);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+    UpdateWindow(Hwnd());
   } else if (all_dirty_ || !dirty_tiles_.empty()) {
     // Straight to the window's DC: cheaper than a paint message at every yield of a painting.
-    const Window_Dc window(hwnd_);
+    const Window_Dc window(Hwnd());
     if (all_dirty_) {
       BitBlt(window.Get(), 0, 0, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
     } else {
@@ -127,45 +118,17 @@ void Picture_Box::Load_Picture(const Picture& picture) {
   New_Surface(picture.Width(), picture.Height(), false);
   picture.Render(dc_.Get(), 0, 0, width_, height_);
   GdiFlush();
-  SetWindowPos(hwnd_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Hwnd(), nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK Picture_Box::Window_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* box = reinterpret_cast<Picture_Box*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (box) {
-    LRESULT taken = 0;
-    if (Handle_Holder_Message(hwnd, box->host_, msg, wp, lp, taken)) return taken;
-    switch (msg) {
-      case WM_ERASEBKGND:
-        return 1;
-      case WM_PAINT: {
-        PAINTSTRUCT ps;
-        const HDC dc = BeginPaint(hwnd, &ps);
-        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, box->dc_.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-        box->host_.Paint(dc, ps.rcPaint);
-        EndPaint(hwnd, &ps);
-        return 0;
-      }
-      case WM_LBUTTONUP:
-      case WM_RBUTTONUP:
-      case WM_MBUTTONUP:
-        box->host_.Route_Mouse(msg, lp, Shift_State());
-        return 0;
-      case WM_LBUTTONDOWN:
-      case WM_RBUTTONDOWN:
-      case WM_MBUTTONDOWN:
-        if (box->host_.Route_Mouse(msg, lp, Shift_State())) return 0;
-        if (box->Mouse_Down) {
-          const int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
-          box->Mouse_Down(button, Shift_State(), static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
-        }
-        return 0;
-      default:
-        break;
-    }
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
+void Picture_Box::Paint_Background(HDC dc, const RECT& area) {
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(), area.left, area.top,
+         SRCCOPY);
+}
+
+LRESULT Picture_Box::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_ERASEBKGND) return 1;  // the surface covers everything
+  return Holder::Handle_Message(msg, wp, lp);
 }
 
 }  // namespace toolkit

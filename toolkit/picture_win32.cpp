@@ -2,11 +2,10 @@
 
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "toolkit/handles.h"
 #include "toolkit/run_error.h"
+#include "toolkit/system_text.h"
 
 namespace toolkit {
 namespace {
@@ -47,9 +46,15 @@ bool Metafile_Size(const std::vector<unsigned char>& bytes, int& width, int& hei
 }  // namespace
 
 std::shared_ptr<Picture> Picture::From_File(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  if (!in) Fail("File not found");
-  std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const File_Handle file(Open_For_Reading(path));
+  if (!file) Fail("File not found");
+  std::vector<unsigned char> bytes;
+  bytes.reserve(GetFileSize(file.Get(), nullptr));
+  unsigned char chunk[65536];
+  for (DWORD got = 0;; bytes.insert(bytes.end(), chunk, chunk + got)) {
+    if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) Fail("File not readable");
+    if (got == 0) break;
+  }
   return From_Bytes(bytes);
 }
 
@@ -57,15 +62,13 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
   if (bytes.empty()) Fail("Invalid picture");
   auto picture = std::make_shared<Picture>();
   const bool metafile = Metafile_Size(bytes, picture->width_, picture->height_);
-  const HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  Global_Memory mem(bytes.size());
   if (!mem) Fail("Out of memory");
-  std::memcpy(GlobalLock(mem), bytes.data(), bytes.size());
-  GlobalUnlock(mem);
+  std::memcpy(GlobalLock(mem.Get()), bytes.data(), bytes.size());
+  GlobalUnlock(mem.Get());
   Com_Ptr<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(mem, TRUE, stream.Put()))) {
-    GlobalFree(mem);
-    Fail("Out of memory");
-  }
+  if (FAILED(CreateStreamOnHGlobal(mem.Get(), TRUE, stream.Put()))) Fail("Out of memory");
+  mem.Release();  // the stream frees it
   if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
                             reinterpret_cast<void**>(picture->pic_.Put()))) ||
       !picture->pic_)
@@ -82,11 +85,9 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
 }
 
 std::shared_ptr<Picture> Picture::From_Resource(int id) {
-  const HMODULE module = GetModuleHandleW(nullptr);
-  const HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  if (!info) Fail("Resource not found");
-  const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, info)));
-  return From_Bytes(std::vector<unsigned char>(data, data + SizeofResource(module, info)));
+  const auto bytes = Resource_Bytes(id, 10 /* RT_RCDATA */);
+  if (bytes.empty()) Fail("Resource not found");
+  return From_Bytes(bytes);
 }
 
 void Picture::Render(HDC dc, int x, int y, int w, int h) const {
