@@ -5,13 +5,14 @@
 #   make bench  run the benchmarks
 #   make soak   show a folder of bad and good pictures for 600 pictures under Wine
 #   make fuzz   fuzz the reading of the settings file
+#   make demo   record the README's animation of the reveal (docs/reveal.gif)
 SHELL := /bin/bash
 JOBS ?= 2
 HOST := build/host
 WIN := build/win32
 SCR := $(WIN)/Quorvantile.scr
 
-.PHONY: all deps scr win-tests host test bench soak fuzz run clean
+.PHONY: all deps scr win-tests host test bench soak fuzz demo run clean
 
 all: scr host
 
@@ -47,6 +48,10 @@ soak: deps
 
 fuzz: deps
 	bash tools/fuzz.sh
+
+demo: deps
+	@$(MAKE) --no-print-directory win-tests
+	bash tools/make-demo.sh
 
 run: deps scr
 	bash tools/run-saver.sh

@@ -19,11 +19,14 @@ set(RUN_WINE ${CMAKE_SOURCE_DIR}/tools/run-wine.sh)
 add_test(NAME wine_bench_start COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench.sh start)
 set_tests_properties(wine_bench_start PROPERTIES FIXTURES_SETUP wine_bench)
 
-# One CTest entry per suite of the Wine test driver; win98 suites run in the 95-family prefix.
-function(add_wine_suite suite prefix)
-  add_test(NAME wine.${suite}
-           COMMAND ${RUN_WINE} ${prefix} ${WIN32_BUILD_DIR}/qv_wine_tests.exe --gtest_filter=${suite}.*)
-  set_tests_properties(wine.${suite} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
+# One CTest entry per suite of the Wine test driver and configuration of the bench (tools/wine-bench.sh).
+function(add_wine_suite suite config)
+  set(name wine.${suite})
+  if(NOT config MATCHES "^(nt|98)$")
+    set(name wine.${suite}.${config})
+  endif()
+  add_test(NAME ${name} COMMAND ${RUN_WINE} ${config} ${WIN32_BUILD_DIR}/qv_wine_tests.exe --gtest_filter=${suite}.*)
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
 endfunction()
 foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT Saver_Screen Saver_Placement Painting Painting_Saver
               Dialog_Setup Dialog_Options Dialog_List Dialog_Buttons Dialog_Preview Dialog_Link
@@ -33,6 +36,9 @@ endforeach()
 foreach(suite Password_Change_95 Saver_95)
   add_wine_suite(${suite} 98)
 endforeach()
+add_wine_suite(Dpi 144)
+add_wine_suite(Dpi 192)
+add_wine_suite(Monitors dual)
 # The password suites put stand-ins for the system's services beside the saver; Wine must prefer them.
 set_tests_properties(wine.Password_Change_NT wine.Password_Change_95 PROPERTIES ENVIRONMENT WINEDLLOVERRIDES=mpr=n,b)
 

@@ -11,6 +11,8 @@ add_library(qv_core STATIC
   toolkit/app_win32.cpp
   toolkit/dir_search_win32.cpp
   toolkit/window_win32.cpp
+  toolkit/screen_win32.cpp
+  toolkit/layout_win32.cpp
   toolkit/holder_win32.cpp
   toolkit/form_win32.cpp
   toolkit/picture_win32.cpp
@@ -57,7 +59,8 @@ target_compile_definitions(gtest_win32 PUBLIC GTEST_HAS_PTHREAD=0 GTEST_IS_THREA
 target_compile_options(gtest_win32 PRIVATE -w)
 
 file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*.cpp)
-add_executable(qv_wine_tests ${WINE_TEST_SOURCES})
+# The program's own artwork too, so that forms made in the driver are drawn as in the saver.
+add_executable(qv_wine_tests ${WINE_TEST_SOURCES} resources/quorvantile.rc)
 target_link_libraries(qv_wine_tests PRIVATE qv_program gtest_win32)
 target_link_options(qv_wine_tests PRIVATE ${STATIC_RUNTIME})
 add_dependencies(qv_wine_tests Quorvantile qv_mpr_standin)
@@ -95,3 +98,8 @@ add_dependencies(qv_wine_tests qv_url_handler)
 add_executable(qv_soak tests/soak/soak_win32.cpp)
 target_link_libraries(qv_soak PRIVATE qv_program psapi)
 target_link_options(qv_soak PRIVATE ${STATIC_RUNTIME})
+
+# The README's animation of the reveal (make demo).
+add_executable(qv_reveal_demo tools/reveal_demo_win32.cpp tests/wine/driver.cpp)
+target_link_libraries(qv_reveal_demo PRIVATE qv_program)
+target_link_options(qv_reveal_demo PRIVATE ${STATIC_RUNTIME})

@@ -11,6 +11,7 @@
 #include "toolkit/error_text.h"
 #include "toolkit/numbers.h"
 #include "toolkit/pointer.h"
+#include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
@@ -20,72 +21,69 @@ using toolkit::Resume_Next;
 
 namespace {
 
-// "ＭＳ Ｐゴシック" at 9.75 points, Shift-JIS character set, normal weight.
-HFONT Dialog_Font(bool underline) {
-  const toolkit::Window_Dc screen(nullptr);
-  const int height = -MulDiv(975, GetDeviceCaps(screen.Get(), LOGPIXELSY), 7200);
-  return toolkit::Create_Font(height, underline, SHIFTJIS_CHARSET, L"ＭＳ Ｐゴシック");
+// "ＭＳ Ｐゴシック" at 9.75 points, Shift-JIS character set, normal weight, at the dialog's dpi.
+HFONT Dialog_Font(bool underline, int dpi) {
+  return toolkit::Create_Font(-MulDiv(975, dpi, 7200), underline, SHIFTJIS_CHARSET, L"ＭＳ Ｐゴシック");
 }
 
-std::shared_ptr<toolkit::Picture> Artwork(int id) { return toolkit::Picture::From_Resource(id); }
+// The artwork drawn at the layout's size, or at twice it for a dialog scaled by 1.5 or more: each dpi
+// scales from the nearer of the two.
+std::shared_ptr<toolkit::Picture> Artwork(int id, int dpi) {
+  return toolkit::Picture::From_Resource(dpi >= 144 ? id + Res_Twice : id);
+}
 
 }  // namespace
 
-Quorvantile_P::Quorvantile_P()
-    : Form(Dialog_Caption, toolkit::Border_Style::Fixed_Single),
-      font_(Dialog_Font(false)),
-      link_font_(Dialog_Font(true)) {}
+Quorvantile_P::Quorvantile_P() : Form(Dialog_Caption, toolkit::Border_Style::Fixed_Single) {}
 
-// The control tree: positions and sizes in pixels, relative to each control's holder.
+// The control tree: positions and sizes in pixels of the 96-dpi layout, relative to each control's holder.
 void Quorvantile_P::Create_Controls() {
   const HWND form = Hwnd();
-  const HFONT font = font_.Get();
   auto label = [&](toolkit::Label& l, toolkit::Picture_Box& holder, int x, int y, int w, int h, const wchar_t* caption,
                    Alignment align = Alignment::Left) {
-    l.Move(x, y, w, h);
+    layout_.Place(l, x, y, w, h);
     l.Set_Caption(caption);
     l.Align = align;
-    l.Font = font;
     holder.Add_Control(l);
   };
-  auto image = [](toolkit::Image& i, toolkit::Picture_Box& holder, int x, int y, int w, int h) {
-    i.Move(x, y, w, h);
+  auto image = [&](toolkit::Image& i, toolkit::Picture_Box& holder, int x, int y, int w, int h) {
+    layout_.Place(i, x, y, w, h);
     holder.Add_Control(i);
+  };
+  auto box = [&](toolkit::Picture_Box& b, HWND parent, int x, int y, int w, int h, bool visible, COLORREF back) {
+    b.Create(parent, 0, 0, 0, 0, visible, back);
+    layout_.Place(b, x, y, w, h);
+  };
+  auto button = [&](int i, toolkit::Picture_Box& holder, int x, int y, int w, int h, const wchar_t* caption) {
+    Cmd_Button[i].Create(holder, 0, 0, 0, 0, caption, nullptr);
+    layout_.Place(Cmd_Button[i].Hwnd(), x, y, w, h);
   };
 
   // The stores lie outside the client area and are never shown.
-  Pic_Mbl.Create(form, 680, 88, 563, 21, false, RGB(0, 0, 0));
-  Resume_Next([&] { Pic_Mbl.Load_Picture(*Artwork(Res_Texture)); });
-  Pic_Button.Create(form, 680, 120, 103, 37, false, RGB(0, 0, 0));
-  Resume_Next([&] {
-    button_face_ = Artwork(Res_Button_Face);
-    Pic_Button.Load_Picture(*button_face_);
-  });
-  Pic_F.Create(form, 696, 200, 45, 41, false, RGB(0, 0, 0));
-  Resume_Next([&] { Img_TT.Set_Picture(Artwork(Res_Heading_Plate)); });
-  Resume_Next([&] { Img_Opt[0].Set_Picture(Artwork(Res_Radio_Empty)); });
-  Resume_Next([&] { Img_Opt[1].Set_Picture(Artwork(Res_Radio_Dot)); });
-  Resume_Next([&] { Img_Ra[0].Set_Picture(Artwork(Res_Check_Empty)); });
-  Resume_Next([&] { Img_Ra[1].Set_Picture(Artwork(Res_Check_Filled)); });
+  box(Pic_Mbl, form, 680, 88, 563, 21, false, RGB(0, 0, 0));
+  box(Pic_Button, form, 680, 120, 103, 37, false, RGB(0, 0, 0));
+  box(Pic_F, form, 696, 200, 45, 41, false, RGB(0, 0, 0));
 
-  Pic_C.Create(form, 0, 0, 453, 405, true, RGB(206, 206, 210));
-  Pic_1.Create(Pic_C.Hwnd(), 12, 12, 425, 317, true, RGB(206, 206, 210));
+  box(Pic_C, form, 0, 0, 453, 405, true, RGB(206, 206, 210));
+  box(Pic_1, Pic_C.Hwnd(), 12, 12, 425, 317, true, RGB(206, 206, 210));
 
   // The panel, in reading order (which is also the order of the keyboard focus).
   image(Img_H[3], Pic_1, 12, 8, 95, 22);
   label(lbl[12], Pic_1, 12, 12, 95, 17, L"ﾌｧｲﾙ名", Alignment::Center);
-  Cmd_Button[0].Create(Pic_1, 12, 40, 97, 21, L"ﾌｫﾙﾀﾞ指定...", font);
+  button(0, Pic_1, 12, 40, 97, 21, L"ﾌｫﾙﾀﾞ指定...");
   label(lbl_Kei, Pic_1, 112, 44, 33, 17, L"", Alignment::Right);
   lbl_Kei.Transparent = false;
   lbl_Kei.Border = true;
   label(lbl[8], Pic_1, 148, 48, 17, 13, L"枚");
-  List_1.Create(Pic_1, 12, 68, 169, 212, font);
+  List_1.Create(Pic_1, 0, 0, 0, 0, nullptr);
+  layout_.Place(List_1.Control_Hwnd(), 12, 68, List_W, 212);
   label(Folder_Path, Pic_1, 12, 284, 397, 21, L"");
   Folder_Path.Border = true;
   image(Img_H[4], Pic_1, 192, 8, 95, 22);
   label(lbl[6], Pic_1, 192, 12, 95, 17, L"ﾌﾟﾚﾋﾞｭｰ", Alignment::Center);
   label(lbl_PreSize, Pic_1, 192, 36, 101, 13, L"9999 * 9999", Alignment::Center);
-  Pic_K.Create(Pic_1.Hwnd(), 192, 52, 100, 100, true, RGB(0xE0, 0xE0, 0xE0));
+  // The pane's size follows the previewed picture (Show_Preview); its corner is the layout's.
+  box(Pic_K, Pic_1.Hwnd(), 192, 52, 100, 100, true, RGB(0xE0, 0xE0, 0xE0));
   image(Img_H[5], Pic_1, 192, 160, 95, 22);
   label(lbl[11], Pic_1, 192, 164, 95, 17, L"画像の種類", Alignment::Center);
   const wchar_t* kinds[4] = {L"*.bmp", L"*.gif", L"*.jpg", L"*.wmf"};
@@ -95,7 +93,7 @@ void Quorvantile_P::Create_Controls() {
     label(lbl_Kind[i], Pic_1, 224, 188 + 16 * i, kind_widths[i], 13, kinds[i]);
     Img_Kind[i].Mouse_Down = lbl_Kind[i].Mouse_Down = [this, i](int, int, int, int) { Img_Kind_MouseDown(i); };
   }
-  Cmd_Button[1].Create(Pic_1, 192, 256, 97, 21, L"ｸﾘｱ", font);
+  button(1, Pic_1, 192, 256, 97, 21, L"ｸﾘｱ");
   image(Img_H[1], Pic_1, 312, 8, 95, 22);
   label(lbl[13], Pic_1, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Alignment::Center);
   // A radio group: two radios at (332, top) and 16 pixels below, their captions beside them.
@@ -115,47 +113,93 @@ void Quorvantile_P::Create_Controls() {
   // The foot of the dialog.
   label(lbl[9], Pic_C, 12, 340, 168, 13, L"Designed by k-Vorn Ver.1.0.0");
   label(lbl_URL, Pic_C, 12, 372, 352, 13, Maker_Page.c_str());
-  lbl_URL.Font = link_font_.Get();
   lbl_URL.Fore_Color = RGB(0, 0, 255);
   lbl_URL.Mouse_Up = [this](int, int, int, int) { lbl_URL_MouseUp(); };
-  Cmd_Button[2].Create(Pic_C, 236, 340, 101, 21, L"設定", font);
-  Cmd_Button[3].Create(Pic_C, 340, 340, 97, 21, L"ｷｬﾝｾﾙ", font);
+  button(2, Pic_C, 236, 340, 101, 21, L"設定");
+  button(3, Pic_C, 340, 340, 97, 21, L"ｷｬﾝｾﾙ");
 
   for (int i = 0; i < 4; ++i) Cmd_Button[i].On_Click = [this, i] { Cmd_Button_Click(i); };
   List_1.On_Click = [this] { List_1_Click(); };
 }
 
-void Quorvantile_P::Form_Load() {
-  Create_Controls();
-  const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
-  // 1, 2: the outer size that gives a client area of exactly Pic_C, centred on the screen.
+// The fonts and the stored artwork for the layout's dpi.
+void Quorvantile_P::Make_Fonts_And_Artwork() {
+  const int dpi = layout_.Dpi();
+  font_.Reset(Dialog_Font(false, dpi));
+  link_font_.Reset(Dialog_Font(true, dpi));
+  for (toolkit::Label* l : Labels()) l->Font = font_.Get();
+  lbl_URL.Font = link_font_.Get();
+  for (auto& b : Cmd_Button) b.Set_Font(font_.Get());
+  toolkit::Send_Message(List_1.Control_Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+  Resume_Next([&] { Pic_Mbl.Draw_Picture(*Artwork(Res_Texture, dpi)); });
   Resume_Next([&] {
-    const double width = Outer_Width_Twips(Pic_C.Width()), height = Outer_Height_Twips(Pic_C.Height());
-    const double screen_w = GetSystemMetrics(SM_CXSCREEN) * tx, screen_h = GetSystemMetrics(SM_CYSCREEN) * ty;
-    Move_Twips(toolkit::Half_Of(screen_w - width), toolkit::Half_Of(screen_h - height), width, height);
+    button_face_ = Artwork(Res_Button_Face, dpi);
+    Pic_Button.Draw_Picture(*button_face_);
   });
-  // 3: long file names can be scrolled sideways.
-  Resume_Next([&] {
-    RECT r{};
-    GetWindowRect(List_1.Control_Hwnd(), &r);
-    List_Extent = toolkit::To_Int32((r.right - r.left) / tx + 300);
-    toolkit::Send_Message(List_1.Control_Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(List_Extent), 0);
-  });
-  // 4 to 6: the texture, the heading plates and the button faces.
+  Resume_Next([&] { Img_TT.Set_Picture(Artwork(Res_Heading_Plate, dpi)); });
+  Resume_Next([&] { Img_Opt[0].Set_Picture(Artwork(Res_Radio_Empty, dpi)); });
+  Resume_Next([&] { Img_Opt[1].Set_Picture(Artwork(Res_Radio_Dot, dpi)); });
+  Resume_Next([&] { Img_Ra[0].Set_Picture(Artwork(Res_Check_Empty, dpi)); });
+  Resume_Next([&] { Img_Ra[1].Set_Picture(Artwork(Res_Check_Filled, dpi)); });
+}
+
+std::vector<toolkit::Label*> Quorvantile_P::Labels() {
+  std::vector<toolkit::Label*> all{&lbl_Kei, &Folder_Path, &lbl_PreSize, &lbl_URL};
+  for (auto& l : lbl) all.push_back(&l);
+  for (auto& l : lbl_Kind) all.push_back(&l);
+  for (auto* pair : {&lbl_RS, &lbl_Size})
+    for (auto& l : *pair) all.push_back(&l);
+  return all;
+}
+
+// The dialog's artwork on its controls: the texture, the heading plates, the button faces, the options as the
+// settings stand, and the preview pane.
+void Quorvantile_P::Show_Artwork() {
   Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_C); });
   Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_1); });
   for (int i = 1; i <= 5; ++i) Resume_Next([&] { Img_H[i].Set_Picture(Img_TT.Get_Picture()); });
-  for (auto& button : Cmd_Button) Resume_Next([&] { button.Set_Face(button_face_, Pic_Button.Width(), Pic_Button.Height()); });
-  // 7, 8: the radios show the stored settings; a value other than 0 or 1 leaves its group blank.
+  for (auto& b : Cmd_Button) Resume_Next([&] { b.Set_Face(button_face_, Pic_Button.Width(), Pic_Button.Height()); });
+  // A value other than 0 or 1 leaves its group blank.
   Resume_Next([&] { Img_SR.at(Change_Mode).Set_Picture(Img_Opt[1].Get_Picture()); });
   Resume_Next([&] { Img_SR.at(Change_Mode ^ 1).Set_Picture(Img_Opt[0].Get_Picture()); });
   Resume_Next([&] { Img_Size.at(Size_Mode).Set_Picture(Img_Opt[1].Get_Picture()); });
   Resume_Next([&] { Img_Size.at(Size_Mode ^ 1).Set_Picture(Img_Opt[0].Get_Picture()); });
+}
+
+void Quorvantile_P::Show_Kinds() {
+  for (int i = 0; i < 4; ++i) Resume_Next([&] { Img_Kind[i].Set_Picture(Img_Ra.at(Kind_Flag[i]).Get_Picture()); });
+}
+
+// The list's sideways extent: the layout's (its width over 15 twips per pixel, plus 300: 311), scaled.
+void Quorvantile_P::Set_List_Extent() {
+  Resume_Next([&] {
+    List_Extent = layout_(toolkit::To_Int32(List_W / 15.0 + 300));
+    toolkit::Send_Message(List_1.Control_Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(List_Extent), 0);
+  });
+}
+
+void Quorvantile_P::Form_Load() {
+  layout_.Set_Dpi(toolkit::Window_Dpi(Hwnd()));
+  Create_Controls();
+  Make_Fonts_And_Artwork();
+  const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
+  // 1, 2: the outer size that gives a client area of exactly Pic_C, centred on the screen; a dialog larger
+  // than the screen keeps its caption on it.
+  Resume_Next([&] {
+    const double width = Outer_Width_Twips(Pic_C.Width()), height = Outer_Height_Twips(Pic_C.Height());
+    const toolkit::Screen_Area screen = toolkit::Primary_Screen();
+    const double left = toolkit::Half_Of(screen.W * tx - width), top = toolkit::Half_Of(screen.H * ty - height);
+    Move_Twips(left > 0 ? left : 0, top > 0 ? top : 0, width, height);
+  });
+  // 3: long file names can be scrolled sideways.
+  Set_List_Extent();
+  // 4 to 8: the texture, the heading plates, the button faces and the radios.
+  Show_Artwork();
   // 9 to 12: the file list, the folder and the kinds.
   Resume_Next([&] { Fill_List_From_Pict_List(); });
   lbl_PreSize.Set_Caption(L"");
   Folder_Path.Set_Caption(Pict_Folder);
-  for (int i = 0; i < 4; ++i) Resume_Next([&] { Img_Kind[i].Set_Picture(Img_Ra.at(Kind_Flag[i]).Get_Picture()); });
+  Show_Kinds();
   // 13: the preview pane's raised edge.
   Resume_Next([&] { Draw_Edge(Pic_K, EDGE_RAISED); });
   // 14: the hand over every control that reacts to the mouse.
@@ -175,6 +219,18 @@ void Quorvantile_P::Form_Load() {
   }
   Resume_Next([&] { Zoom_Open(Hwnd()); });
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+}
+
+// Moved to a monitor of another dpi: everything is laid out, lettered and drawn again at the new scale.
+void Quorvantile_P::Form_Dpi_Changed(int dpi, const RECT& suggested) {
+  layout_.Set_Dpi(dpi);
+  Make_Fonts_And_Artwork();
+  Set_List_Extent();
+  Show_Artwork();
+  Show_Kinds();
+  Resume_Next([&] { Show_Preview(); });
+  const double width = Outer_Width_Twips(Pic_C.Width()), height = Outer_Height_Twips(Pic_C.Height());
+  Move_Twips(suggested.left * toolkit::Twips_Per_Pixel_X(), suggested.top * toolkit::Twips_Per_Pixel_Y(), width, height);
 }
 
 void Quorvantile_P::Form_Unload() {
@@ -304,11 +360,9 @@ void Quorvantile_P::List_1_Click() {
   Resume_Next([&] {
     if (w <= 0 || h <= 0) throw toolkit::Run_Error(toolkit::Error_Kind::Overflow, "Overflow");
     // The longer side becomes 100; the pane grows right and down from its fixed corner.
-    const double pane_w = w > h ? 100 : w * 100 / h, pane_h = w > h ? h * 100 / w : 100;
-    const int copy_w = toolkit::To_Int32(pane_w), copy_h = toolkit::To_Int32(pane_h);
-    Pic_K.Resize(copy_w, copy_h);
-    SetStretchBltMode(Pic_K.Hdc(), COLORONCOLOR);
-    StretchBlt(Pic_K.Hdc(), 0, 0, copy_w, copy_h, Pic_F.Hdc(), 0, 0, static_cast<int>(w), static_cast<int>(h), SRCCOPY);
+    Pane_W = w > h ? 100 : w * 100 / h;
+    Pane_H = w > h ? h * 100 / w : 100;
+    Draw_Pane_Picture();
   });
   Resume_Next([&] { Draw_Edge(Pic_K, EDGE_RAISED); });
   Resume_Next([&] {
@@ -317,6 +371,25 @@ void Quorvantile_P::List_1_Click() {
     Pic_K.Refresh();
   });
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+}
+
+// Pic_F's picture stretched into the pane, whose size is Pane_W x Pane_H of the layout, with rows and
+// columns dropped rather than blended.
+void Quorvantile_P::Draw_Pane_Picture() {
+  const int copy_w = toolkit::To_Int32(Pane_W * layout_.Dpi() / 96.0);
+  const int copy_h = toolkit::To_Int32(Pane_H * layout_.Dpi() / 96.0);
+  Pic_K.Resize(copy_w, copy_h);
+  SetStretchBltMode(Pic_K.Hdc(), COLORONCOLOR);
+  StretchBlt(Pic_K.Hdc(), 0, 0, copy_w, copy_h, Pic_F.Hdc(), 0, 0, Pic_F.Width(), Pic_F.Height(), SRCCOPY);
+}
+
+// The pane as it stands, drawn again: the last preview, or the empty pane.
+void Quorvantile_P::Show_Preview() {
+  if (Pane_W > 0)
+    Draw_Pane_Picture();
+  else
+    Pic_K.Cls();
+  Draw_Edge(Pic_K, EDGE_RAISED);
 }
 
 void Quorvantile_P::lbl_URL_MouseUp() {

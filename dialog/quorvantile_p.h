@@ -11,6 +11,7 @@
 #include "toolkit/gdi.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
+#include "toolkit/layout.h"
 #include "toolkit/list_box.h"
 #include "toolkit/picture_box.h"
 
@@ -49,6 +50,8 @@ class Quorvantile_P : public toolkit::Form {
   std::array<toolkit::Image, 2> Img_Ra;   // check box: empty, filled
 
   std::int32_t List_Extent = 0;
+  // The preview pane's size in the layout, 0 before the first preview.
+  double Pane_W = 0, Pane_H = 0;
   // The last folder scan's finds, in the order found.
   std::vector<std::wstring> File_List;
   std::int16_t File_Count = 0;
@@ -64,17 +67,28 @@ class Quorvantile_P : public toolkit::Form {
  protected:
   void Form_Load() override;
   void Form_Unload() override;
+  void Form_Dpi_Changed(int dpi, const RECT& suggested) override;
   void Form_Default_Key() override { Cmd_Button_Click(2); }
   void Form_Cancel_Key() override { Cmd_Button_Click(3); }
 
  private:
+  static constexpr int List_W = 169;  // the list's width in the layout
+
   void Create_Controls();
+  void Make_Fonts_And_Artwork();
+  std::vector<toolkit::Label*> Labels();
+  void Show_Artwork();
+  void Show_Kinds();
+  void Set_List_Extent();
+  void Draw_Pane_Picture();
+  void Show_Preview();
   void Select_Radio(std::array<toolkit::Image, 2>& group, int Index);
   void Fill_List_From_Pict_List();
   // The dialog's walk of one pattern; false when it met an error (already reported).
   bool Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan);
   void Scan_Folder(const std::wstring& path);
 
+  toolkit::Layout layout_;
   toolkit::Font font_, link_font_;
   std::shared_ptr<toolkit::Picture> button_face_;
   // Each scan or list rebuild takes a new number; a scan that finds its number outdated after a yield

@@ -48,7 +48,7 @@ void Embed_Preview() {
   toolkit::Set_Window_Long(hwnd, GWL_STYLE, (toolkit::Window_Long(hwnd, GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
   SetParent(hwnd, Parent);
   preview.Move_Twips(0, 0, width, height);
-  preview.Img_Prev.Move(0, 0, static_cast<int>(width / tx), static_cast<int>(height / ty));
+  preview.Img_Prev.Move(0, 0, toolkit::Pixels_Of_Twips(width, tx), toolkit::Pixels_Of_Twips(height, ty));
   preview.Show_Inactive();  // the pane's owner keeps the keyboard
 }
 

@@ -11,3 +11,5 @@
 #define Res_Radio_Dot 114
 #define Res_Check_Empty 115
 #define Res_Check_Filled 116
+// The same artwork at twice its size: its number plus Res_Twice.
+#define Res_Twice 100

@@ -13,6 +13,7 @@
 #include "toolkit/error_styles.h"
 #include "toolkit/gdi.h"
 #include "toolkit/numbers.h"
+#include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
@@ -35,13 +36,17 @@ void Quorvantile_S::Form_Load() {
     toolkit::Message_Box(nullptr, L"画像ﾌｧｲﾙを指定して下さい ！", L"Quorvantile (Saver Screen)", MB_OK | MB_ICONEXCLAMATION);
     toolkit::End_Program();
   }
+  // The form covers every monitor, black wherever nothing is painted; the painting keeps to the primary one.
   const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
-  const double screen_w = GetSystemMetrics(SM_CXSCREEN) * tx, screen_h = GetSystemMetrics(SM_CYSCREEN) * ty;
-  Resume_Next([&] { Move_Twips(0, 0, screen_w, screen_h); });
-  Resume_Next([&] { Scr_W = toolkit::To_Int16(toolkit::Int_Div(screen_w, tx)); });
-  Resume_Next([&] { Scr_H = toolkit::To_Int16(toolkit::Int_Div(screen_h, ty)); });
+  const toolkit::Screen_Area all = toolkit::Virtual_Screen(), primary = toolkit::Primary_Screen();
+  const double screen_w = primary.W * tx, screen_h = primary.H * ty;
+  Resume_Next([&] { Move_Twips(all.X * tx, all.Y * ty, all.W * tx, all.H * ty); });
+  Resume_Next([&] { Scr_W = toolkit::To_Int16(toolkit::Pixels_Of_Twips(screen_w, tx)); });
+  Resume_Next([&] { Scr_H = toolkit::To_Int16(toolkit::Pixels_Of_Twips(screen_h, ty)); });
+  Scr_X = primary.X - all.X;
+  Scr_Y = primary.Y - all.Y;
   Resume_Next([&] {
-    Display.Move(0, 0);
+    Display.Move(Scr_X, Scr_Y);
     Display.Resize(Scr_W, Scr_H);
   });
   Play_Pos = 0;
@@ -108,7 +113,7 @@ void Quorvantile_S::Place_Into_Master(const std::wstring& path) {
 void Quorvantile_S::Paint_Picture() {
   Display.Set_Visible(false);
   Display.Resize(Master.Width(), Master.Height());
-  Display.Move((Scr_W - Display.Width()) / 2, (Scr_H - Display.Height()) / 2);
+  Display.Move(Scr_X + (Scr_W - Display.Width()) / 2, Scr_Y + (Scr_H - Display.Height()) / 2);
   const int W = Master.Width(), H = Master.Height();
   Src_Bits = Grid<std::int32_t>(W, H);
   Get_Bits(Master, Src_Bits);
@@ -135,7 +140,11 @@ void Quorvantile_S::End_Saver() {
       return;
     }
   }
-  if (saver_mode) {
+  Quit_Saver();
+}
+
+void Quorvantile_S::Quit_Saver() {
+  if (Mode_Letter() == L"S") {
     Resume_Next([] { toolkit::Set_System_Parameter(SPI_SETSCREENSAVERRUNNING, 0); });
     Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
   }

@@ -22,7 +22,9 @@ class Quorvantile_S : public toolkit::Form {
   // Each picture file is loaded here at its natural size.
   toolkit::Picture_Box Pic_Orgn;
 
+  // The primary screen's size in pixels, and where it lies in the form, which covers every monitor.
   std::int16_t Scr_W = 0, Scr_H = 0;
+  int Scr_X = 0, Scr_Y = 0;
   std::int16_t Play_Pos = 0;
 
   // Creates the three picture boxes; Form_Load does it, tests of the placement call it alone.
@@ -31,9 +33,16 @@ class Quorvantile_S : public toolkit::Form {
   void Paint_Picture();
   [[noreturn]] void Slide_Loop();
   void End_Saver();
+  // Quits without asking: the saver flags, the cursor, the end of the program.
+  [[noreturn]] void Quit_Saver();
 
  protected:
   void Form_Load() override;
+  // A request to close from outside (Task Manager, the system) is an end like a key; the end of the session
+  // and a window destroyed from outside quit without asking.
+  void Form_Close() override { End_Saver(); }
+  void Form_End_Session() override { Quit_Saver(); }
+  void Form_Unload() override { Quit_Saver(); }
   void Form_KeyDown(int Key_Code, int Shift) override;
   void Form_MouseDown(int Button, int Shift, int X, int Y) override;
 

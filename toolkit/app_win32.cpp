@@ -1,6 +1,7 @@
 #include "toolkit/app.h"
 
 #include "toolkit/form.h"
+#include "toolkit/gdi.h"
 #include "toolkit/system_text.h"
 #include "toolkit/window.h"
 
@@ -20,9 +21,8 @@ class Owner : public Window {
 };
 
 double Twips_Per_Pixel(int caps_index) {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, caps_index);
-  ReleaseDC(nullptr, screen);
+  const Window_Dc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.Get(), caps_index);
   return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 

@@ -17,6 +17,10 @@ class Command_Button : public Window, public Child_Control {
   // The face is drawn at face_w x face_h, centred; what is larger than the button is cut off.
   void Set_Face(std::shared_ptr<Picture> face, int face_w, int face_h);
   const std::wstring& Caption() const { return caption_; }
+  void Set_Font(HFONT font) {
+    font_ = font;
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+  }
   // Runs the click handler, as a click does.
   void Click() {
     if (On_Click) On_Click();

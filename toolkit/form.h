@@ -30,7 +30,7 @@ class Form : public Holder {
   void Set_Back_Color(COLORREF color);
   // The form's own outer position and size, in twips; each becomes the nearest whole pixel.
   void Move_Twips(double left, double top, double width, double height);
-  // The outer size in twips of a form of this style whose client area is w x h pixels.
+  // The outer size in twips of a form of this style whose client area is w x h pixels, at the dpi of its monitor.
   double Outer_Width_Twips(int client_w) const;
   double Outer_Height_Twips(int client_h) const;
 
@@ -45,6 +45,11 @@ class Form : public Holder {
   virtual void Form_Close() { Unload(); }
   // The session ends (log-off, shut-down).
   virtual void Form_End_Session() {}
+  // The form moved to a monitor of another dpi; suggested is where the system would put it.
+  virtual void Form_Dpi_Changed(int /*dpi*/, const RECT& suggested) {
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   virtual void Form_KeyDown(int /*Key_Code*/, int /*Shift*/) {}
   virtual void Form_MouseDown(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) {}
   virtual void Form_Default_Key() {}
@@ -56,6 +61,7 @@ class Form : public Holder {
 
  private:
   DWORD Style() const;
+  RECT Outer_Rect(int client_w, int client_h) const;
   bool Modal_Key(const MSG& msg);
 
   std::wstring caption_;

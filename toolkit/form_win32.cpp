@@ -5,6 +5,7 @@
 #include "toolkit/app.h"
 #include "toolkit/command_button.h"
 #include "toolkit/gdi.h"
+#include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
 namespace toolkit {
@@ -89,15 +90,23 @@ void Form::Move_Twips(double left, double top, double width, double height) {
 }
 
 // The frame and caption sizes are the system's: on every system the client area gets the size asked for.
+RECT Form::Outer_Rect(int client_w, int client_h) const {
+  RECT r{0, 0, client_w, client_h};
+  // Windows 10 (1607) and later size the frame for the dpi of the form's own monitor.
+  using Adjust_For_Dpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjust = reinterpret_cast<Adjust_For_Dpi>(System_Entry("user32.dll", "AdjustWindowRectExForDpi"));
+  if (!adjust || !adjust(&r, Style(), FALSE, WS_EX_CONTROLPARENT, static_cast<UINT>(Window_Dpi(Hwnd()))))
+    AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
+  return r;
+}
+
 double Form::Outer_Width_Twips(int client_w) const {
-  RECT r{0, 0, client_w, 100};
-  AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
+  const RECT r = Outer_Rect(client_w, 100);
   return (r.right - r.left) * Twips_Per_Pixel_X();
 }
 
 double Form::Outer_Height_Twips(int client_h) const {
-  RECT r{0, 0, 100, client_h};
-  AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
+  const RECT r = Outer_Rect(100, client_h);
   return (r.bottom - r.top) * Twips_Per_Pixel_Y();
 }
 
@@ -122,6 +131,9 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_ENDSESSION:
       if (wp) Form_End_Session();
+      return 0;
+    case 0x02E0:  // WM_DPICHANGED, Windows 8.1 and later
+      Form_Dpi_Changed(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
     case WM_DESTROY:
       // Destroyed from outside (a parent window going away): the form is unloaded all the same.

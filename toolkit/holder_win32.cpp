@@ -1,6 +1,7 @@
 #include "toolkit/holder.h"
 
 #include "toolkit/pointer.h"
+#include "toolkit/screen.h"
 
 namespace toolkit {
 
@@ -22,7 +23,7 @@ LRESULT Holder::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
       for (const Child_Control* c : children_)
         if (c->Control_Hwnd() == under) hand = c->Hand_Pointer;
     }
-    return Apply_Pointer(hand);
+    return Apply_Pointer(hand, Window_Dpi(Hwnd()));
   }
   if (msg == WM_COMMAND && lp != 0) {
     for (Child_Control* c : children_)

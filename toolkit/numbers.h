@@ -30,6 +30,10 @@ inline std::int32_t Int_Div(double a, double b) {
   return To_Int32(a) / d;
 }
 
+// A length in twips as whole pixels: plain division, then the nearest whole number. Twips per pixel is
+// fractional at many dpi (7.5 at 192), so it is never rounded first.
+inline std::int32_t Pixels_Of_Twips(double twips, double twips_per_pixel) { return To_Int32(twips / twips_per_pixel); }
+
 // "Half of" a value: rounded to a whole number, then halved toward zero.
 inline std::int32_t Half_Of(double v) { return Int_Div(v, 2); }
 

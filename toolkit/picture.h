@@ -23,7 +23,7 @@ class Picture {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
-  // Draws the whole picture into the rectangle (x, y, w, h) of dc.
+  // Draws the whole picture into the rectangle (x, y, w, h) of dc, smoothed where it is scaled.
   void Render(HDC dc, int x, int y, int w, int h) const;
 
  private:

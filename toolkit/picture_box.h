@@ -47,6 +47,8 @@ class Picture_Box : public Holder {
   void Refresh();
   // Takes the picture at its natural size: the box resizes to it and its surface shows it on the back colour.
   void Load_Picture(const Picture& picture);
+  // Draws the picture over the whole surface, at the box's own size.
+  void Draw_Picture(const Picture& picture);
 
   std::function<void(int Button, int Shift, int X, int Y)> Mouse_Down;
 

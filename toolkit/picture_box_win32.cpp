@@ -121,6 +121,12 @@ void Picture_Box::Load_Picture(const Picture& picture) {
   SetWindowPos(Hwnd(), nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Picture_Box::Draw_Picture(const Picture& picture) {
+  picture.Render(dc_.Get(), 0, 0, width_, height_);
+  GdiFlush();
+  Surface_Changed();
+}
+
 void Picture_Box::Paint_Background(HDC dc, const RECT& area) {
   BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(), area.left, area.top,
          SRCCOPY);

@@ -95,8 +95,14 @@ void Picture::Render(HDC dc, int x, int y, int w, int h) const {
   OLE_YSIZE_HIMETRIC hh = 0;
   pic_->get_Width(&hw);
   pic_->get_Height(&hh);
+  const int saved = SaveDC(dc);
+  if (w != width_ || h != height_) {
+    SetStretchBltMode(dc, HALFTONE);  // the 95 family takes it as COLORONCOLOR
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+  }
   // Picture coordinates run bottom-up: start at the top edge and go down by the height.
   pic_->Render(dc, x, y, w, h, 0, hh, hw, -hh, nullptr);
+  RestoreDC(dc, saved);
 }
 
 }  // namespace toolkit

@@ -7,14 +7,15 @@ namespace toolkit {
 
 enum class Screen_Pointer { Default = 0, Hourglass = 11 };
 
+// Sets the application-wide pointer and shows the pointer that now belongs under the mouse, at once.
 void Set_Screen_Pointer(Screen_Pointer pointer);
 Screen_Pointer Get_Screen_Pointer();
 
-// The hand with raised index finger, from the executable's resources.
-HCURSOR Hand_Cursor();
+// The hand with raised index finger, from the executable's resources, sized for the dpi.
+HCURSOR Hand_Cursor(int dpi);
 
 // Sets the pointer for a window that received WM_SETCURSOR: the screen pointer when one is set, else the
 // hand where wants_hand, else the arrow. Returns TRUE for the window procedure.
-LRESULT Apply_Pointer(bool wants_hand);
+LRESULT Apply_Pointer(bool wants_hand, int dpi);
 
 }  // namespace toolkit

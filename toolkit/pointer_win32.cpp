@@ -1,10 +1,15 @@
 #include "toolkit/pointer.h"
 
+#include <map>
+
 #include "resources/resource_ids.h"
+#include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
 namespace toolkit {
 namespace {
+
+constexpr int Arrow = 32512, Hourglass = 32514;  // IDC_ARROW, IDC_WAIT
 
 Screen_Pointer& Current() {
   static Screen_Pointer pointer = Screen_Pointer::Default;
@@ -15,22 +20,35 @@ Screen_Pointer& Current() {
 
 void Set_Screen_Pointer(Screen_Pointer pointer) {
   Current() = pointer;
-  // Shown at once, not only when the mouse next moves.
-  SetCursor(System_Cursor(pointer == Screen_Pointer::Hourglass ? 32514 : 32512));  // IDC_WAIT, IDC_ARROW
+  SetCursor(System_Cursor(pointer == Screen_Pointer::Hourglass ? Hourglass : Arrow));
+  // The window under the mouse chooses again at once, rather than when the mouse next moves.
+  POINT p{};
+  GetCursorPos(&p);
+  const HWND under = WindowFromPoint(p);
+  if (under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId()) {
+    const auto hit = static_cast<WORD>(Send_Message(under, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)));
+    Send_Message(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
+  }
 }
 
 Screen_Pointer Get_Screen_Pointer() { return Current(); }
 
-HCURSOR Hand_Cursor() {
-  static const HCURSOR hand = Program_Cursor(Res_Hand_Cursor, 32);
-  return hand;
+HCURSOR Hand_Cursor(int dpi) {
+  // One cursor per size, loaded once: the file holds 32 and 64 pixels, the system scales between.
+  static std::map<int, HCURSOR> hands;
+  const int size = Scale(32, dpi);
+  auto found = hands.find(size);
+  if (found == hands.end()) found = hands.emplace(size, Program_Cursor(Res_Hand_Cursor, size)).first;
+  return found->second;
 }
 
-LRESULT Apply_Pointer(bool wants_hand) {
-  if (Current() == Screen_Pointer::Hourglass)
-    SetCursor(System_Cursor(32514));
-  else
-    SetCursor(wants_hand && Hand_Cursor() ? Hand_Cursor() : System_Cursor(32512));
+LRESULT Apply_Pointer(bool wants_hand, int dpi) {
+  if (Current() == Screen_Pointer::Hourglass) {
+    SetCursor(System_Cursor(Hourglass));
+  } else {
+    const HCURSOR hand = wants_hand ? Hand_Cursor(dpi) : nullptr;
+    SetCursor(hand ? hand : System_Cursor(Arrow));
+  }
   return TRUE;
 }
 

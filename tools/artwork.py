@@ -107,26 +107,33 @@ def ico_256_bytes(c, transparent=None):
     return head + image
 
 
-def cur_bytes(c, hotspot, transparent):
-    """A one-image cursor file: 1-bit with an AND mask (colours black and white only)."""
-    row = ((c.w + 31) // 32) * 4
-    xor = bytearray()
-    mask = bytearray()
-    for y in range(c.h - 1, -1, -1):
-        xb = [0] * (row * 8)
-        mb = [0] * (row * 8)
-        for x in range(c.w):
-            rgb = c.get(x, y)
-            if rgb == transparent:
-                mb[x] = 1
-            elif sum(rgb) > 384:
-                xb[x] = 1
-        for i in range(row):
-            xor.append(sum(xb[i * 8 + k] << (7 - k) for k in range(8)))
-            mask.append(sum(mb[i * 8 + k] << (7 - k) for k in range(8)))
-    info = struct.pack("<IiiHHIIiiII", 40, c.w, c.h * 2, 1, 1, 0, len(xor) + len(mask), 0, 0, 2, 0)
-    colors = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
-    image = info + colors + xor + mask
-    head = struct.pack("<HHH", 0, 2, 1) + struct.pack("<BBBBHHII", c.w, c.h, 0, 0, hotspot[0], hotspot[1],
-                                                       len(image), 22)
-    return head + image
+def cur_bytes(images):
+    """A cursor file of one or more sizes, each 1-bit with an AND mask (colours black and white only);
+    images are (canvas, hotspot, transparent colour)."""
+    entries, bodies = [], []
+    for c, hotspot, transparent in images:
+        row = ((c.w + 31) // 32) * 4
+        xor = bytearray()
+        mask = bytearray()
+        for y in range(c.h - 1, -1, -1):
+            xb = [0] * (row * 8)
+            mb = [0] * (row * 8)
+            for x in range(c.w):
+                rgb = c.get(x, y)
+                if rgb == transparent:
+                    mb[x] = 1
+                elif sum(rgb) > 384:
+                    xb[x] = 1
+            for i in range(row):
+                xor.append(sum(xb[i * 8 + k] << (7 - k) for k in range(8)))
+                mask.append(sum(mb[i * 8 + k] << (7 - k) for k in range(8)))
+        info = struct.pack("<IiiHHIIiiII", 40, c.w, c.h * 2, 1, 1, 0, len(xor) + len(mask), 0, 0, 2, 0)
+        colors = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
+        bodies.append(info + colors + xor + mask)
+        entries.append((c.w, c.h, hotspot))
+    offset = 6 + 16 * len(images)
+    head = struct.pack("<HHH", 0, 2, len(images))
+    for (w, h, hotspot), body in zip(entries, bodies):
+        head += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, hotspot[0], hotspot[1], len(body), offset)
+        offset += len(body)
+    return head + b"".join(bodies)

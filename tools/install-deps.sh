@@ -6,7 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 for p in make cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 libgtest-dev libbenchmark-dev \
-         wine wine32:i386 xvfb openbox xdotool x11-utils x11-apps imagemagick locales \
+         wine wine32:i386 libxinerama1:i386 xvfb xserver-xephyr openbox xdotool x11-utils x11-apps imagemagick locales \
          fonts-ipafont-gothic python3; do
   have "$p" || need+=("$p")
 done

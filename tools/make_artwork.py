@@ -2,7 +2,8 @@
 """Makes the program's artwork in resources/: the icon, the still picture of the preview pane, and the
 settings dialog's texture, button face, heading plate, option pictures and hand pointer.
 
-Run it after changing a design; its results are kept in the repository and built into the executable.
+Run it after changing a design; its results are kept in the repository and built into the executable. The
+dialog's artwork is made twice, at its own size and at twice that, so that a scaled dialog stays crisp.
 """
 import math
 import os
@@ -52,69 +53,78 @@ def icon():
     return c
 
 
-def streaks(w, h, seed, base=206, depth=14):
-    """Light grey with fine horizontal streaks, like brushed metal."""
+def streaks(w, h, seed, base=206, depth=14, k=1):
+    """Light grey with fine horizontal streaks, like brushed metal; k is the scale."""
     rnd = random.Random(seed)
-    rows = [rnd.uniform(-1, 1) for _ in range(h)]
+    rows = [rnd.uniform(-1, 1) for _ in range(h // k)]
     c = Canvas(w, h)
 
     def px(x, y):
-        v = base + depth * rows[y] * (0.7 + 0.3 * math.sin(x / 37.0 + y)) + rnd.uniform(-3, 3)
+        v = base + depth * rows[y // k] * (0.7 + 0.3 * math.sin(x / (37.0 * k) + y // k)) + rnd.uniform(-3, 3)
         return (v, v, v + 4)
 
     c.fill(px)
     return c
 
 
-def button_face():
+def button_face(k=1):
     """The face of every command button: streaked grey with a soft light edge above and a shadow below."""
-    c = streaks(103, 37, seed=4, base=214, depth=10)
-    for x in range(103):
-        c.blend(x, 0, (255, 255, 255), 0.8)
-        c.blend(x, 1, (255, 255, 255), 0.4)
-        c.blend(x, 36, (96, 96, 100), 0.8)
-        c.blend(x, 35, (96, 96, 100), 0.4)
-    for y in range(37):
-        c.blend(0, y, (255, 255, 255), 0.6)
-        c.blend(102, y, (96, 96, 100), 0.6)
+    w, h = 103 * k, 37 * k
+    c = streaks(w, h, seed=4, base=214, depth=10, k=k)
+    light, dark = (255, 255, 255), (96, 96, 100)
+    for x in range(w):
+        for t in range(k):
+            c.blend(x, t, light, 0.8)
+        for t in range(k):
+            c.blend(x, k + t, light, 0.4)
+        for t in range(k):
+            c.blend(x, h - 1 - t, dark, 0.8)
+        for t in range(k):
+            c.blend(x, h - 1 - k - t, dark, 0.4)
+    for y in range(h):
+        for t in range(k):
+            c.blend(t, y, light, 0.6)
+        for t in range(k):
+            c.blend(w - 1 - t, y, dark, 0.6)
     return c
 
 
-def heading_plate():
+def heading_plate(k=1):
     """A grey bar with rounded ends, on the dialog's own light grey."""
-    c = Canvas(95, 22, (206, 206, 210))
-    r = 10.5
-    for y in range(22):
-        for x in range(95):
-            cx = min(max(x + 0.5, r), 95 - r)
-            d = math.hypot(x + 0.5 - cx, y + 0.5 - 11)
+    w, h = 95 * k, 22 * k
+    c = Canvas(w, h, (206, 206, 210))
+    r = 10.5 * k
+    for y in range(h):
+        for x in range(w):
+            cx = min(max(x + 0.5, r), w - r)
+            d = math.hypot(x + 0.5 - cx, y + 0.5 - 11 * k)
             a = max(0.0, min(1.0, r - d + 0.5))
-            shade = 150 + 50 * (1 - y / 21.0)
+            shade = 150 + 50 * (1 - y / (22.0 * k - 1))
             c.blend(x, y, (shade, shade, shade + 6), a)
     return c
 
 
-def radio(dot):
-    c = Canvas(13, 13, (206, 206, 210))
-    c.disc(6.5, 6.5, 6.2, (90, 90, 96), soft=1)
-    c.disc(6.5, 6.5, 5.0, (255, 255, 255), soft=1)
+def radio(dot, k=1):
+    c = Canvas(13 * k, 13 * k, (206, 206, 210))
+    c.disc(6.5 * k, 6.5 * k, 6.2 * k, (90, 90, 96), soft=1)
+    c.disc(6.5 * k, 6.5 * k, 5.0 * k, (255, 255, 255), soft=1)
     if dot:
-        c.disc(6.5, 6.5, 3.0, (240, 80, 20), soft=1)
+        c.disc(6.5 * k, 6.5 * k, 3.0 * k, (240, 80, 20), soft=1)
     return c
 
 
-def check(filled):
-    c = Canvas(12, 12, (90, 90, 96))
-    c.rect(1, 1, 11, 11, (255, 255, 255))
+def check(filled, k=1):
+    c = Canvas(12 * k, 12 * k, (90, 90, 96))
+    c.rect(k, k, 11 * k, 11 * k, (255, 255, 255))
     if filled:
-        c.rect(2, 2, 10, 10, (40, 80, 220))
+        c.rect(2 * k, 2 * k, 10 * k, 10 * k, (40, 80, 220))
     return c
 
 
-def hand():
-    """A hand with raised index finger; black outline, white fill, the fingertip at (12, 1)."""
+def hand(k=1):
+    """A hand with raised index finger; black outline, white fill, the fingertip at (12, 1) times k."""
     key = (255, 0, 255)
-    c = Canvas(32, 32, key)
+    c = Canvas(32 * k, 32 * k, key)
     shape = [
         "          ..          ",
         "         .ww.         ",
@@ -138,10 +148,8 @@ def hand():
     ]
     for y, row in enumerate(shape):
         for x, ch in enumerate(row):
-            if ch == ".":
-                c.set(x + 2, y, (0, 0, 0))
-            elif ch == "w":
-                c.set(x + 2, y, (255, 255, 255))
+            if ch in ".w":
+                c.rect((x + 2) * k, y * k, (x + 3) * k, (y + 1) * k, (0, 0, 0) if ch == "." else (255, 255, 255))
     return c, key
 
 
@@ -150,16 +158,17 @@ def main():
         f.write(ico_256_bytes(icon(), transparent=(255, 0, 255)))
     convert(landscape(152, 112, seed=3), os.path.join(OUT, "preview.jpg"),
             "-strip", "-interlace", "none", "-quality", "92", "-sampling-factor", "2x2")
-    write_bmp(streaks(563, 21, seed=1), os.path.join(OUT, "texture.bmp"))
-    write_bmp(button_face(), os.path.join(OUT, "button.bmp"))
-    write_bmp(heading_plate(), os.path.join(OUT, "heading.bmp"))
-    for i, dot in enumerate((False, True)):
-        write_bmp(radio(dot), os.path.join(OUT, "radio%d.bmp" % i))
-    for i, filled in enumerate((False, True)):
-        write_bmp(check(filled), os.path.join(OUT, "check%d.bmp" % i))
-    pointer, key = hand()
+    for k, suffix in ((1, ""), (2, "@2x")):
+        write_bmp(streaks(563 * k, 21 * k, seed=1, k=k), os.path.join(OUT, "texture%s.bmp" % suffix))
+        write_bmp(button_face(k), os.path.join(OUT, "button%s.bmp" % suffix))
+        write_bmp(heading_plate(k), os.path.join(OUT, "heading%s.bmp" % suffix))
+        for i, dot in enumerate((False, True)):
+            write_bmp(radio(dot, k), os.path.join(OUT, "radio%d%s.bmp" % (i, suffix)))
+        for i, filled in enumerate((False, True)):
+            write_bmp(check(filled, k), os.path.join(OUT, "check%d%s.bmp" % (i, suffix)))
+    hands = [(hand(k), (12 * k, 1 * k)) for k in (1, 2)]
     with open(os.path.join(OUT, "hand.cur"), "wb") as f:
-        f.write(cur_bytes(pointer, (12, 1), key))
+        f.write(cur_bytes([(pointer, hotspot, key) for (pointer, key), hotspot in hands]))
 
 
 if __name__ == "__main__":

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# run-wine.sh nt|98 PROGRAM [ARGS...]: runs a Windows program in one of the bench's prefixes, on its screen.
+# run-wine.sh CONFIG PROGRAM [ARGS...]: runs a Windows program in one of the bench's configurations (nt, 98,
+# 144, 192, dual; see wine-bench.sh), in its prefix and on its screen.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 bench=${QV_BENCH_DIR:-$here/build/wine}
-prefix=$1
+config=$1
 shift
-export WINEPREFIX=$bench/prefix-$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-export DISPLAY=${QV_DISPLAY:-:77} LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+case $config in
+  dual) display=${QV_DUAL_DISPLAY:-:78} ;;
+  144|192) display=${QV_HIDPI_DISPLAY:-:79} ;;
+  *) display=${QV_DISPLAY:-:77} ;;
+esac
+export WINEPREFIX=$bench/prefix-$config WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+export DISPLAY=$display LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 exec wine "$@"

@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# The Wine bench: one virtual screen and two Wine prefixes, made once and reused.
-#   wine-bench.sh start   start Xvfb (1024x768x24) with openbox, make the prefixes if missing
+# The Wine bench: a virtual screen, a second one with two monitors, and one Wine prefix per configuration,
+# made once and reused.
+#   wine-bench.sh start     start the screens with their window managers, make the prefixes if missing
 #   wine-bench.sh prefixes  make the prefixes if missing (no screen of its own)
-#   wine-bench.sh stop    stop what start started
+#   wine-bench.sh stop      stop what start started
+# Configurations (tools/run-wine.sh takes their names):
+#   nt    the NT family at 96 dpi on a 1024 x 768 screen      98    the same, reporting the 95 family
+#   144   the NT family at 144 dpi on a 2048 x 1536 screen    192   the same at 192 dpi
+#   dual  the NT family on two 640 x 480 monitors side by side (Xephyr with Xinerama on the first screen)
 # Prints nothing on success, so that a test runner's summary stays the last line.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 bench=${QV_BENCH_DIR:-$here/build/wine}
 display=${QV_DISPLAY:-:77}
+dual_display=${QV_DUAL_DISPLAY:-:78}
+hidpi_display=${QV_HIDPI_DISPLAY:-:79}
 mkdir -p "$bench"
 
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -23,63 +30,93 @@ wait_for() {  # wait_for SECONDS COMMAND...: wait until COMMAND succeeds
 }
 
 # True while a window manager runs on the screen (its check window exists, not only the root's note of it).
-wm_running() {
+wm_running() {  # wm_running DISPLAY
   local id
-  id=$(xprop -root -display "$display" _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')
-  [ -n "$id" ] && xprop -display "$display" -id "$id" >/dev/null 2>&1
+  id=$(xprop -root -display "$1" _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')
+  [ -n "$id" ] && xprop -display "$1" -id "$id" >/dev/null 2>&1
 }
 
-make_prefix() {  # make_prefix DIR [win98]
-  local pfx=$1 version=${2:-}
+# A window manager, as a desktop has: without one new windows get no keyboard focus. One that starts the
+# moment the screen answers may still miss it: try again.
+start_wm() {  # start_wm DISPLAY NAME
+  for attempt in 1 2 3 4 5; do
+    wm_running "$1" && return 0
+    DISPLAY=$1 openbox >"$bench/openbox-$2.log" 2>&1 &
+    echo $! >"$bench/openbox-$2.pid"
+    wait_for 10 wm_running "$1" && return 0
+    kill "$(cat "$bench/openbox-$2.pid")" 2>/dev/null || true
+  done
+  echo "wine-bench: openbox does not start: $(cat "$bench/openbox-$2.log")" >&2
+  return 1
+}
+
+reg() {  # reg PREFIX ARGS...
+  WINEPREFIX=$1 wine reg add "${@:2}" /f >/dev/null 2>&1
+}
+
+make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copies of it with their settings
+  local name=$1 pfx=$bench/prefix-$1
   [ -f "$pfx/.qv-ready" ] && return 0
   rm -rf "$pfx"
-  # No .NET or HTML engine: nothing here needs them, and their installers would ask on screen.
-  WINEDLLOVERRIDES='mscoree,mshtml=' WINEPREFIX=$pfx wineboot -i >/dev/null 2>&1
-  WINEPREFIX=$pfx wineserver -w
-  # The dialog's font: a Japanese gothic stands in for the system's proportional gothic.
-  WINEPREFIX=$pfx wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
-  WINEPREFIX=$pfx wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
-  # No desktop integration: the tests own the screen.
-  WINEPREFIX=$pfx wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f >/dev/null 2>&1
-  if [ "$version" = win98 ]; then
-    WINEPREFIX=$pfx wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+  if [ "$name" = nt ]; then
+    # No .NET or HTML engine: nothing here needs them, and their installers would ask on screen.
+    WINEDLLOVERRIDES='mscoree,mshtml=' WINEPREFIX=$pfx wineboot -i >/dev/null 2>&1
+    WINEPREFIX=$pfx wineserver -w
+    # The dialog's font: a Japanese gothic stands in for the system's proportional gothic.
+    reg "$pfx" 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic'
+    reg "$pfx" 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic'
+    # No desktop integration: the tests own the screen.
+    reg "$pfx" 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d ''
+  else
+    make_prefix nt
+    cp -a "$bench/prefix-nt" "$pfx"
+    rm -f "$pfx/.qv-ready"
+    case $name in
+      98) reg "$pfx" 'HKCU\Software\Wine' /v Version /d win98 ;;
+      144|192) reg "$pfx" 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$name" ;;
+    esac
   fi
   WINEPREFIX=$pfx wineserver -w
   touch "$pfx/.qv-ready"
 }
 
+all_prefixes() {
+  for name in nt 98 144 192 dual; do make_prefix "$name"; done
+  # R: is a spare drive whose root the tests may fill.
+  mkdir -p "$bench/drive-r"
+  for name in nt 98 144 192 dual; do ln -sfn "$bench/drive-r" "$bench/prefix-$name/dosdevices/r:"; done
+}
+
 case "${1:-}" in
   start)
-    if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
-      Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$bench/xvfb.log" 2>&1 &
-      echo $! >"$bench/xvfb.pid"
-      wait_for 30 xdpyinfo -display "$display"
-    fi
-    # A window manager, as a desktop has: without one new windows get no keyboard focus.
-    # A window manager that starts the moment the screen answers may still miss it: try again.
-    for attempt in 1 2 3 4 5; do
-      wm_running && break
-      openbox >"$bench/openbox.log" 2>&1 &
-      echo $! >"$bench/openbox.pid"
-      wait_for 10 wm_running && break
-      kill "$(cat "$bench/openbox.pid")" 2>/dev/null || true
-      [ "$attempt" -lt 5 ] || { echo "wine-bench: openbox does not start: $(cat "$bench/openbox.log")" >&2; exit 1; }
+    # The usual screen, and a large one for high dpi as such laptops have.
+    for screen in "main $display 1024x768" "hidpi $hidpi_display 2048x1536"; do
+      set -- $screen
+      if ! xdpyinfo -display "$2" >/dev/null 2>&1; then
+        Xvfb "$2" -screen 0 "$3x24" -nolisten tcp >"$bench/xvfb-$1.log" 2>&1 &
+        echo $! >"$bench/xvfb-$1.pid"
+        wait_for 30 xdpyinfo -display "$2"
+      fi
+      start_wm "$2" "$1"
     done
-    make_prefix "$bench/prefix-nt"
-    make_prefix "$bench/prefix-98" win98
-    # R: is a spare drive whose root the tests may fill.
-    mkdir -p "$bench/drive-r"
-    for p in prefix-nt prefix-98; do ln -sfn "$bench/drive-r" "$bench/$p/dosdevices/r:"; done
+    # Two monitors: Xephyr on the first screen, its two screens joined by Xinerama, its desktop white so that
+    # whatever a window leaves uncovered shows. No window manager: one would keep a full-screen window to
+    # one monitor, which Windows does not; the tests there use the mouse only.
+    if ! xdpyinfo -display "$dual_display" >/dev/null 2>&1; then
+      Xephyr "$dual_display" -screen 640x480 -screen 640x480 +xinerama -wr -nolisten tcp >"$bench/xephyr.log" 2>&1 &
+      echo $! >"$bench/xephyr.pid"
+      wait_for 30 xdpyinfo -display "$dual_display"
+    fi
+    all_prefixes
     ;;
   prefixes)
-    make_prefix "$bench/prefix-nt"
-    make_prefix "$bench/prefix-98" win98
+    all_prefixes
     ;;
   stop)
-    for p in prefix-nt prefix-98; do
-      [ -d "$bench/$p" ] && WINEPREFIX=$bench/$p wineserver -k >/dev/null 2>&1 || true
+    for name in nt 98 144 192 dual; do
+      [ -d "$bench/prefix-$name" ] && WINEPREFIX=$bench/prefix-$name wineserver -k >/dev/null 2>&1 || true
     done
-    for f in openbox xvfb; do
+    for f in xephyr openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
       if [ -f "$bench/$f.pid" ]; then
         pid=$(cat "$bench/$f.pid")
         kill "$pid" 2>/dev/null || true

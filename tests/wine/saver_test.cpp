@@ -71,6 +71,17 @@ TEST(Saver_Screen, MovingTheMouseDoesNothingAndAClickEnds) {
   EXPECT_TRUE(again.scr->Wait_Exit().has_value());
 }
 
+TEST(Saver_Screen, AnEndFromOutsideEndsTheProcessAndTheNextStartRuns) {
+  for (const UINT request : {WM_CLOSE, WM_ENDSESSION}) {
+    Saver_With_Picture saver(L"saver_close");
+    ASSERT_NE(saver.window, nullptr);
+    PostMessageW(saver.window, request, TRUE, 0);
+    EXPECT_TRUE(saver.scr->Wait_Exit(5000).has_value()) << "the saver ran on without its window";
+  }
+  Saver_With_Picture again(L"saver_close");
+  EXPECT_TRUE(Wait_For([&] { return again.window && IsWindowVisible(again.window); }));
+}
+
 TEST(Saver_Screen, WithoutPicturesItWarnsAndEndsWritingNothing) {
   Install install(L"saver_empty");
   CreateDirectoryW(install.Path(L"empty").c_str(), nullptr);
@@ -114,7 +125,7 @@ TEST(Saver_Screen, ThePictureStaysWhenItsFileGoesAfterTheStart) {
   EXPECT_TRUE(Wait_For([&] { return Capture_Screen(centre) == std::vector<DWORD>(16, 0x3080C0); }));
 }
 
-TEST(Saver_95, TheFirstKeyIsRefusedByThePasswordCheckTheSecondEnds) {
+TEST(Saver_95, AKeyAndACloseRequestAskThePasswordCheck) {
   Saver_With_Picture saver(L"saver_95");
   ASSERT_NE(saver.window, nullptr);
   // The stand-in check goes beside the saver before the first key; the saver looks it up on each key.
@@ -125,9 +136,18 @@ TEST(Saver_95, TheFirstKeyIsRefusedByThePasswordCheckTheSecondEnds) {
   ASSERT_TRUE(Wait_For([&] { return Text_Of(calls) == "refused 1\n"; }));
   Sync_With(saver.window);
   EXPECT_TRUE(saver.scr->Running());
-  Press_Key(VK_SPACE);
+  PostMessageW(saver.window, WM_CLOSE, 0, 0);  // Task Manager's End task
   EXPECT_TRUE(saver.scr->Wait_Exit().has_value());
   EXPECT_EQ(Text_Of(calls), "refused 1\naccepted 1\n");
+}
+
+TEST(Saver_95, TheEndOfTheSessionQuitsWithoutAsking) {
+  Saver_With_Picture saver(L"saver_95_session");
+  ASSERT_NE(saver.window, nullptr);
+  CopyFileW((Build_Dir() + L"\\standins\\password.cpl").c_str(), saver.install.Path(L"password.cpl").c_str(), FALSE);
+  PostMessageW(saver.window, WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(saver.scr->Wait_Exit().has_value());
+  EXPECT_FALSE(Exists(saver.install.Path(L"pwdcheck.txt")));
 }
 
 TEST(Saver_95, StartedWithoutASwitchAKeyEndsWithoutAPasswordCheck) {

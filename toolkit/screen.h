@@ -1,0 +1,23 @@
+#pragma once
+// The screens in pixels, and how many pixels make an inch.
+#include <windows.h>
+
+namespace toolkit {
+
+struct Screen_Area {
+  int X = 0, Y = 0, W = 0, H = 0;
+};
+
+// The primary monitor, whose top-left corner is (0, 0).
+Screen_Area Primary_Screen();
+// The rectangle around every monitor; the primary one where the system knows no other (Windows 95).
+Screen_Area Virtual_Screen();
+
+// The screen's dots per inch (96 on a usual display).
+int System_Dpi();
+// The dots per inch of the monitor that shows the window, where the system tells it; else the screen's.
+int Window_Dpi(HWND hwnd);
+// A length of the 96-dpi layout at another dpi.
+inline int Scale(int length, int dpi) { return MulDiv(length, dpi, 96); }
+
+}  // namespace toolkit

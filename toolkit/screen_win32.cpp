@@ -1,0 +1,30 @@
+#include "toolkit/screen.h"
+
+#include "toolkit/gdi.h"
+#include "toolkit/system_text.h"
+
+namespace toolkit {
+
+Screen_Area Primary_Screen() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+Screen_Area Virtual_Screen() {
+  const Screen_Area all{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  return all.W > 0 && all.H > 0 ? all : Primary_Screen();
+}
+
+int System_Dpi() {
+  const Window_Dc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  return dpi > 0 ? dpi : 96;
+}
+
+int Window_Dpi(HWND hwnd) {
+  // Windows 10 (1607) and later know each monitor's dpi.
+  using Get_Dpi_For_Window = UINT(WINAPI*)(HWND);
+  static const auto get = reinterpret_cast<Get_Dpi_For_Window>(System_Entry("user32.dll", "GetDpiForWindow"));
+  const UINT dpi = get && hwnd ? get(hwnd) : 0;
+  return dpi > 0 ? static_cast<int>(dpi) : System_Dpi();
+}
+
+}  // namespace toolkit
