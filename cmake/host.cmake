@@ -33,9 +33,12 @@ foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Cha
               Dialog_Chooser Reliability)
   add_wine_suite(${suite} nt)
 endforeach()
-foreach(suite Password_Change_95 Saver_95)
+foreach(suite Password_Change_95 Saver_95 Family_95)
   add_wine_suite(${suite} 98)
 endforeach()
+# The 95-family walk reads Wine's trace of the saver's own calls.
+set_tests_properties(wine.Family_95 PROPERTIES
+                     ENVIRONMENT "QV_TRACE=${CMAKE_SOURCE_DIR}/build/wine/family95.trace;WINEDLLOVERRIDES=mpr=n,b")
 add_wine_suite(Dpi 144)
 add_wine_suite(Dpi 192)
 add_wine_suite(Monitors dual)
@@ -50,3 +53,7 @@ add_executable(qv_play_order_bench bench/play_order_bench.cpp)
 target_link_libraries(qv_play_order_bench PRIVATE qv_portable)
 add_executable(qv_paint_bench bench/paint_bench.cpp)
 target_link_libraries(qv_paint_bench PRIVATE qv_portable)
+
+# The executable loads on Windows 98 and 2000: every import is in their DLLs' export lists.
+add_test(NAME imports.win98_and_win2000
+         COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/imports/check_imports.py ${WIN32_BUILD_DIR}/Quorvantile.scr)

@@ -198,7 +198,8 @@ void Quorvantile_P::Form_Load() {
   // 9 to 12: the file list, the folder and the kinds.
   Resume_Next([&] { Fill_List_From_Pict_List(); });
   lbl_PreSize.Set_Caption(L"");
-  Folder_Path.Set_Caption(Pict_Folder);
+  // A folder stored in its short form shows in its long one.
+  Folder_Path.Set_Caption(Pict_Folder.find(L'~') == std::wstring::npos ? Pict_Folder : toolkit::Long_Path(Pict_Folder));
   Show_Kinds();
   // 13: the preview pane's raised edge.
   Resume_Next([&] { Draw_Edge(Pic_K, EDGE_RAISED); });

@@ -4,6 +4,6 @@
 
 namespace Quorvantile_B {
 
-std::string Ini_Path() { return toolkit::To_Ansi(toolkit::App_Path() + L"\\Quorvantile.ini"); }
+std::string Ini_Path() { return toolkit::To_Ansi_Path(toolkit::App_Path()) + "\\Quorvantile.ini"; }
 
 }  // namespace Quorvantile_B

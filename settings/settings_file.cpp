@@ -57,7 +57,8 @@ void Save_Settings(const std::wstring& Folder_Caption, const std::string& File) 
   Resume_Next([&] {
     // The value goes up to its first NUL.
     Pict_Folder = Folder_Caption.substr(0, Folder_Caption.find(L'\0'));
-    Put_Ini(Ini_Key::Section, Ini_Key::Folder, toolkit::To_Ansi(Pict_Folder), File);
+    // A folder that the code page cannot hold is stored in its short form, which reads back as it is.
+    Put_Ini(Ini_Key::Section, Ini_Key::Folder, toolkit::To_Ansi_Path(Pict_Folder), File);
   });
   for (int i = 0; i < 4; ++i)
     Resume_Next([&] { Write_Number(Ini_Key::Kind(i), Kind_Flag[static_cast<std::size_t>(i)], File); });

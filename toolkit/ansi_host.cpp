@@ -9,6 +9,8 @@ std::string To_Ansi(const std::wstring& text) {
   return out;
 }
 
+std::string To_Ansi_Path(const std::wstring& path) { return To_Ansi(path); }
+
 std::wstring From_Ansi(const std::string& text) {
   std::wstring out;
   for (char c : text) out += static_cast<wchar_t>(static_cast<unsigned char>(c));

@@ -4,6 +4,10 @@
 #include <cstring>
 #include <ctime>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace toolkit {
 namespace {
 
@@ -33,18 +37,21 @@ Random_Generator& Rnd() {
 }
 
 double Timer() {
+#ifdef _WIN32
+  // The system's own clock: the C runtime's local time needs more than the oldest systems have.
+  SYSTEMTIME local{};
+  GetLocalTime(&local);
+  return local.wHour * 3600.0 + local.wMinute * 60.0 + local.wSecond + local.wMilliseconds / 1000.0;
+#else
   using namespace std::chrono;
   const auto now = system_clock::now();
   const std::time_t t = system_clock::to_time_t(now);
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &t);
-#else
   localtime_r(&t, &local);
-#endif
   const double whole = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
   const auto since_second = now - system_clock::from_time_t(t);
   return whole + duration<double>(since_second).count();
+#endif
 }
 
 }  // namespace toolkit

@@ -52,6 +52,12 @@ std::wstring From_Ansi(const std::string& text) {
   return out;
 }
 
+std::string To_Ansi_Path(const std::wstring& path) {
+  if (Fits_Ansi(path)) return To_Ansi(path);
+  const std::wstring short_path = Short_Path(path);
+  return !short_path.empty() && Fits_Ansi(short_path) ? To_Ansi(short_path) : To_Ansi(path);
+}
+
 HINSTANCE Instance() {
   return Nt_Family() ? GetModuleHandleW(nullptr) : GetModuleHandleA(nullptr);
 }

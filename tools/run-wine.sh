@@ -13,4 +13,11 @@ case $config in
 esac
 export WINEPREFIX=$bench/prefix-$config WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 export DISPLAY=$display LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# QV_TRACE: a file for the standard error of the program and of the programs it starts, where Wine's traces
+# go; the program finds it in QV_TRACE_FILE.
+if [ -n "${QV_TRACE:-}" ]; then
+  : >"$QV_TRACE"
+  export QV_TRACE_FILE="Z:$(realpath "$QV_TRACE" | tr / '\\')"
+  exec wine "$@" 2>>"$QV_TRACE"
+fi
 exec wine "$@"

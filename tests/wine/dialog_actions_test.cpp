@@ -224,16 +224,6 @@ TEST(Dialog_Chooser, ACancelledChooserChangesNothing) {
   EXPECT_EQ(Settings_Text(d.install), Expected_File(0, 0, "C:\\qvtest\\chooser_cancel\\pics", {1, 1, 1, 1}));
 }
 
-// A folder on the user's desktop, where the chooser lists it at the top of its tree.
-std::wstring Desktop_Folder(const std::wstring& name) {
-  wchar_t desktop[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
-  const std::wstring folder = std::wstring(desktop) + L"\\" + name;
-  Remove_Tree(folder);
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
-}
-
 TEST(Dialog_Chooser, TheCountCountsUpWhileTheScanFindsFiles) {
   const std::wstring folder = Desktop_Folder(L"qvmany");
   for (int i = 0; i < 3000; ++i)

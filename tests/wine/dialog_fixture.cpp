@@ -1,6 +1,7 @@
 #include "tests/wine/dialog_fixture.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include "resources/resource_ids.h"
 #include "toolkit/gdi.h"
@@ -26,11 +27,11 @@ BOOL CALLBACK Collect_Child(HWND hwnd, LPARAM lp) {
 }  // namespace
 
 Open_Dialog::Open_Dialog(const std::wstring& name, const std::wstring& folder, const Saver_Settings& settings,
-                         const std::function<void(const Install&)>& before_start)
+                         const std::function<void(const Install&)>& before_start, bool traced)
     : install(name) {
   Write_Settings(install, folder, settings);
   if (before_start) before_start(install);
-  scr.emplace(install.Scr(), L"/c");
+  scr.emplace(install.Scr(), L"/c", traced);
   window = Wait_For_Window(scr->Id(), L"Quorvantileの設定");
   if (!window || !Wait_For([&] { return IsWindowVisible(window) != 0; })) return;
   Children c;
@@ -98,6 +99,15 @@ HWND Visible_Dialog_Box(DWORD process_id) {
     if (IsWindowVisible(w) && std::wstring(cls) == L"#32770") return w;
   }
   return nullptr;
+}
+
+std::wstring Desktop_Folder(const std::wstring& name) {
+  wchar_t desktop[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+  const std::wstring folder = std::wstring(desktop) + L"\\" + name;
+  Remove_Tree(folder);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
 }
 
 void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {

@@ -15,7 +15,7 @@ class Open_Dialog {
  public:
   // Installs the saver with settings for the folder (none when folder is empty) and opens its dialog.
   Open_Dialog(const std::wstring& name, const std::wstring& folder, const Saver_Settings& settings = {},
-              const std::function<void(const Install&)>& before_start = nullptr);
+              const std::function<void(const Install&)>& before_start = nullptr, bool traced = false);
   Open_Dialog(const Open_Dialog&) = delete;
 
   Install install;
@@ -37,6 +37,9 @@ class Open_Dialog {
 
 // A visible dialog box of the process (the folder chooser, a message box), or null.
 HWND Visible_Dialog_Box(DWORD process_id);
+
+// An empty folder of that name on the user's desktop, where the folder chooser lists it at the top.
+std::wstring Desktop_Folder(const std::wstring& name);
 
 // Opens the chooser with the folder button, selects the desktop's folder of that name by typing it in the
 // tree (where the chooser lists the desktop's folders at the top), and presses OK.

@@ -68,13 +68,37 @@ Install::Install(const std::wstring& name) : dir_(L"C:\\qvtest\\" + name) {
   CopyFileW((Build_Dir() + L"\\Quorvantile.scr").c_str(), Scr().c_str(), FALSE);
 }
 
-Process::Process(const std::wstring& program, const std::wstring& arguments) {
+Process::Process(const std::wstring& program, const std::wstring& arguments, bool traced) {
   std::wstring command = L"\"" + program + L"\"";
   if (!arguments.empty()) command += L" " + arguments;
   STARTUPINFOW si{};
   si.cb = sizeof si;
   const std::wstring dir = program.substr(0, program.find_last_of(L'\\'));
-  CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &info_);
+  std::wstring environment;
+  if (traced) {
+    wchar_t* block = GetEnvironmentStringsW();
+    for (const wchar_t* v = block; *v; v += wcslen(v) + 1)
+      if (wcsncmp(v, L"WINEDEBUG=", 10) != 0) environment.append(v) += L'\0';
+    FreeEnvironmentStringsW(block);
+    environment.append(L"WINEDEBUG=+relay").append(2, L'\0');
+  }
+  CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, traced ? CREATE_UNICODE_ENVIRONMENT : 0,
+                 traced ? environment.data() : nullptr, dir.c_str(), &si, &info_);
+}
+
+Wine_Trace::Wine_Trace() {
+  wchar_t path[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(L"QV_TRACE_FILE", path, MAX_PATH)) return;
+  path_ = path;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (GetFileAttributesExW(path, GetFileExInfoStandard, &data))
+    start_ = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+void Wine_Trace::For_Each_Line(const std::function<void(const std::string&)>& take) const {
+  std::ifstream in(path_.c_str(), std::ios::binary);
+  in.seekg(static_cast<std::streamoff>(start_));
+  for (std::string line; std::getline(in, line);) take(line);
 }
 
 Process::~Process() {

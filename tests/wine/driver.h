@@ -42,7 +42,9 @@ void Remove_Tree(const std::wstring& dir);
 // A started program; killed when the test leaves it running.
 class Process {
  public:
-  Process(const std::wstring& program, const std::wstring& arguments);
+  // Traced, Wine writes every call into the system to the standard error that the program shares with the
+  // driver (see Wine_Trace).
+  Process(const std::wstring& program, const std::wstring& arguments, bool traced = false);
   ~Process();
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
@@ -51,9 +53,23 @@ class Process {
   std::optional<DWORD> Wait_Exit(DWORD limit_ms = Generous_Ms);
   bool Running() const;
   DWORD Id() const { return info_.dwProcessId; }
+  DWORD Main_Thread() const { return info_.dwThreadId; }
 
  private:
   PROCESS_INFORMATION info_{};
+};
+
+// The lines that Wine's traces of traced programs wrote since the reader was made. The trace goes to the
+// driver's standard error, which tools/run-wine.sh sends to a file whose path it gives in QV_TRACE_FILE.
+class Wine_Trace {
+ public:
+  Wine_Trace();
+  bool Available() const { return !path_.empty(); }
+  void For_Each_Line(const std::function<void(const std::string&)>& take) const;
+
+ private:
+  std::wstring path_;
+  std::uint64_t start_ = 0;
 };
 
 // The visible or hidden top-level windows of a process.
