@@ -29,7 +29,7 @@ function(add_wine_suite suite config)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
 endfunction()
 foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT Saver_Screen Saver_Placement Painting Painting_Saver
-              Dialog_Setup Dialog_Options Dialog_List Dialog_Buttons Dialog_Preview Dialog_Link
+              Dialog_Setup Dialog_Options Dialog_List Dialog_Keys Dialog_Buttons Dialog_Preview Dialog_Link
               Dialog_Chooser Reliability)
   add_wine_suite(${suite} nt)
 endforeach()

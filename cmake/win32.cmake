@@ -13,6 +13,8 @@ add_library(qv_core STATIC
   toolkit/window_win32.cpp
   toolkit/screen_win32.cpp
   toolkit/layout_win32.cpp
+  toolkit/accessible_win32.cpp
+  toolkit/option_key_win32.cpp
   toolkit/holder_win32.cpp
   toolkit/form_win32.cpp
   toolkit/picture_win32.cpp
@@ -61,7 +63,7 @@ target_compile_options(gtest_win32 PRIVATE -w)
 file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*.cpp)
 # The program's own artwork too, so that forms made in the driver are drawn as in the saver.
 add_executable(qv_wine_tests ${WINE_TEST_SOURCES} resources/quorvantile.rc)
-target_link_libraries(qv_wine_tests PRIVATE qv_program gtest_win32)
+target_link_libraries(qv_wine_tests PRIVATE qv_program gtest_win32 oleacc)
 target_link_options(qv_wine_tests PRIVATE ${STATIC_RUNTIME})
 add_dependencies(qv_wine_tests Quorvantile qv_mpr_standin)
 
@@ -84,6 +86,10 @@ add_dependencies(qv_wine_tests qv_password_standin)
 add_executable(qv_latency_bench bench/latency_bench_win32.cpp tests/wine/driver.cpp tests/wine/saver_fixture.cpp)
 target_link_libraries(qv_latency_bench PRIVATE qv_core)
 target_link_options(qv_latency_bench PRIVATE ${STATIC_RUNTIME})
+add_executable(qv_dialog_bench bench/dialog_bench_win32.cpp tests/wine/driver.cpp tests/wine/saver_fixture.cpp
+               tests/wine/dialog_fixture.cpp)
+target_link_libraries(qv_dialog_bench PRIVATE qv_program gtest_win32 oleacc)
+target_link_options(qv_dialog_bench PRIVATE ${STATIC_RUNTIME})
 add_executable(qv_paint_bench bench/paint_bench_win32.cpp tests/wine/driver.cpp)
 target_link_libraries(qv_paint_bench PRIVATE qv_program)
 target_link_options(qv_paint_bench PRIVATE ${STATIC_RUNTIME})

@@ -1,5 +1,9 @@
 #include "dialog/quorvantile_p.h"
 
+#include <oleacc.h>
+
+#include <span>
+
 #include "catalogue/pict_list.h"
 #include "dialog/drawing.h"
 #include "resources/resource_ids.h"
@@ -93,6 +97,7 @@ void Quorvantile_P::Create_Controls() {
     label(lbl_Kind[i], Pic_1, 224, 188 + 16 * i, kind_widths[i], 13, kinds[i]);
     Img_Kind[i].Mouse_Down = lbl_Kind[i].Mouse_Down = [this, i](int, int, int, int) { Img_Kind_MouseDown(i); };
   }
+  for (auto& key : Key_Kind) key.Create(Pic_1);
   button(1, Pic_1, 192, 256, 97, 21, L"ｸﾘｱ");
   image(Img_H[1], Pic_1, 312, 8, 95, 22);
   label(lbl[13], Pic_1, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Alignment::Center);
@@ -106,9 +111,11 @@ void Quorvantile_P::Create_Controls() {
     }
   };
   radios(Img_SR, lbl_RS, 40, {L"ｼｰｹﾝｼｬﾙ", L"ﾗﾝﾀﾞﾑ"}, {55, 32}, &Quorvantile_P::Img_SR_MouseDown);
+  Key_SR.Create(Pic_1);
   image(Img_H[2], Pic_1, 312, 84, 95, 22);
   label(lbl[10], Pic_1, 312, 88, 97, 17, L"画像のｻｲｽﾞ", Alignment::Center);
   radios(Img_Size, lbl_Size, 116, {L"ｵﾘｼﾞﾅﾙ", L"ﾌﾙｽｸﾘｰﾝ"}, {42, 52}, &Quorvantile_P::Img_Size_MouseDown);
+  Key_Size.Create(Pic_1);
 
   // The foot of the dialog.
   label(lbl[9], Pic_C, 12, 340, 168, 13, L"Designed by k-Vorn Ver.1.0.0");
@@ -120,6 +127,91 @@ void Quorvantile_P::Create_Controls() {
 
   for (int i = 0; i < 4; ++i) Cmd_Button[i].On_Click = [this, i] { Cmd_Button_Click(i); };
   List_1.On_Click = [this] { List_1_Click(); };
+  Make_Option_Keys();
+  Make_Accessibility();
+}
+
+// A key runs exactly the handler that a press of the mouse runs: space toggles a kind; in a radio group the
+// arrow keys move the choice and space takes the one with the focus mark.
+void Quorvantile_P::Make_Option_Keys() {
+  for (int i = 0; i < 4; ++i) {
+    Key_Kind[i].On_Key = [this, i](int key) {
+      if (key == VK_SPACE) Img_Kind_MouseDown(i);
+    };
+    Key_Kind[i].On_Focus_Change = [this, i] { lbl_Kind[i].Set_Focus_Mark(Key_Kind[i].Has_Focus()); };
+  }
+  Key_SR.On_Key = [this](int key) {
+    Radio_Key(key, Change_Mode, &Quorvantile_P::Img_SR_MouseDown);
+    Show_Radio_Focus(lbl_RS, Key_SR, Change_Mode);
+  };
+  Key_SR.On_Focus_Change = [this] { Show_Radio_Focus(lbl_RS, Key_SR, Change_Mode); };
+  Key_Size.On_Key = [this](int key) {
+    Radio_Key(key, Size_Mode, &Quorvantile_P::Img_Size_MouseDown);
+    Show_Radio_Focus(lbl_Size, Key_Size, Size_Mode);
+  };
+  Key_Size.On_Focus_Change = [this] { Show_Radio_Focus(lbl_Size, Key_Size, Size_Mode); };
+}
+
+void Quorvantile_P::Radio_Key(int Key_Code, std::int16_t setting, void (Quorvantile_P::*select)(int)) {
+  const int chosen = setting == 0 || setting == 1 ? setting : -1;  // a stored 2 chooses neither
+  if (Key_Code == VK_SPACE)
+    (this->*select)(chosen < 0 ? 0 : chosen);
+  else if (Key_Code == VK_RIGHT || Key_Code == VK_DOWN)
+    (this->*select)(chosen == 0 ? 1 : 0);
+  else
+    (this->*select)(chosen == 1 ? 0 : 1);
+}
+
+// The focus mark sits on the chosen radio's caption, or on the first when neither is chosen.
+void Quorvantile_P::Show_Radio_Focus(std::array<toolkit::Label, 2>& captions, const toolkit::Option_Key& key,
+                                     std::int16_t setting) {
+  const int marked = setting == 1 ? 1 : 0;
+  for (int i = 0; i < 2; ++i) captions[i].Set_Focus_Mark(key.Has_Focus() && i == marked);
+}
+
+// What a screen reader finds in the panel: the kinds as check boxes, the orders and sizes as radio buttons,
+// the count, the folder and the preview's size as texts; the option keys answer for their own option.
+void Quorvantile_P::Make_Accessibility() {
+  const HWND panel = Pic_1.Hwnd();
+  const auto place = [panel](std::vector<const toolkit::Windowless_Control*> parts) {
+    return [panel, parts] {
+      RECT all{};
+      for (const auto* part : parts) UnionRect(&all, &all, &part->Rect());
+      MapWindowPoints(panel, nullptr, reinterpret_cast<POINT*>(&all), 2);
+      return all;
+    };
+  };
+  const auto focused = [](const toolkit::Option_Key& key) { return key.Has_Focus() ? STATE_SYSTEM_FOCUSED : 0L; };
+  std::vector<toolkit::Accessible_Item> options;
+  for (int i = 0; i < 4; ++i) {
+    options.push_back({ROLE_SYSTEM_CHECKBUTTON, [this, i] { return lbl_Kind[i].Caption(); },
+                       [this, i, focused] {
+                         return (Kind_Flag[i] == 1 ? STATE_SYSTEM_CHECKED : 0L) | STATE_SYSTEM_FOCUSABLE |
+                                focused(Key_Kind[i]);
+                       },
+                       place({&Img_Kind[i], &lbl_Kind[i]})});
+    Key_Kind[i].Accessibility.Self = options.back();
+  }
+  const auto radios = [&](std::array<toolkit::Image, 2>& images, std::array<toolkit::Label, 2>& captions,
+                          const std::int16_t& setting, toolkit::Option_Key& key, toolkit::Label& heading) {
+    key.Accessibility.Self = {ROLE_SYSTEM_GROUPING, [&heading] { return heading.Caption(); }, nullptr,
+                              place({&images[0], &captions[0], &images[1], &captions[1]})};
+    for (int i = 0; i < 2; ++i) {
+      options.push_back({ROLE_SYSTEM_RADIOBUTTON, [&captions, i] { return captions[i].Caption(); },
+                         [&setting, &key, i, focused] {
+                           return (setting == i ? STATE_SYSTEM_CHECKED : 0L) | STATE_SYSTEM_FOCUSABLE |
+                                  (setting == i ? focused(key) : 0L);
+                         },
+                         place({&images[i], &captions[i]})});
+      key.Accessibility.Children.push_back(options.back());
+    }
+  };
+  radios(Img_SR, lbl_RS, Change_Mode, Key_SR, lbl[13]);
+  radios(Img_Size, lbl_Size, Size_Mode, Key_Size, lbl[10]);
+  for (toolkit::Label* text : {&lbl_Kei, &Folder_Path, &lbl_PreSize})
+    options.push_back({ROLE_SYSTEM_STATICTEXT, [text] { return text->Caption(); }, nullptr, place({text})});
+  Pic_1.Accessibility = {{ROLE_SYSTEM_CLIENT, [] { return std::wstring(Dialog_Caption); }, nullptr, place({})},
+                         std::move(options)};
 }
 
 // The fonts and the stored artwork for the layout's dpi.
@@ -245,8 +337,7 @@ void Quorvantile_P::Fill_List_From_Pict_List() {
   ++scan_number_;
   List_1.Clear();
   if (Pict_Count == 0) return;
-  for (int i = 1; i <= Pict_Count; ++i) List_1.Add_Item(toolkit::Dir_Name(Pict_List[static_cast<std::size_t>(i)], 0));
-  lbl_Kei.Set_Caption(std::to_wstring(List_1.List_Count()));
+  Show_Names(std::span<const std::wstring>(Pict_List).subspan(1, static_cast<std::size_t>(Pict_Count)));
 }
 
 void Quorvantile_P::Img_Kind_MouseDown(int Index) {
@@ -314,38 +405,70 @@ void Quorvantile_P::Scan_Folder(const std::wstring& path) {
   const unsigned scan = ++scan_number_;
   File_List.clear();
   File_Count = 0;
-  // One message at most: the scan stops at its first error and lists what it found.
-  bool ok = true;
+  // The passes' searches of one kind return the same names (their masks differ in no bit that hides a
+  // plain file), so each kind is searched once and its later passes walk what the first one found.
+  std::array<Kind_Finds, 4> finds;
+  // One message at most: the scan stops at its first error and lists what it found. A newer scan, list or
+  // clearing that took over during a yield leaves this one nothing more to write.
   for (const std::int16_t pass : Pass_Attr) {
     Find_Attr = pass;
-    for (int kind = 0; kind < 4 && ok; ++kind)
-      if (Kind_Enabled(kind)) ok = Find_File(path + Kind_Pattern[static_cast<std::size_t>(kind)], Find_Attr, scan);
-    if (scan != scan_number_) return;  // a newer scan or list took over during a yield
+    for (int kind = 0; kind < 4; ++kind) {
+      if (!Kind_Enabled(kind)) continue;
+      const Walk walk = Find_File(path + Kind_Pattern[static_cast<std::size_t>(kind)], Find_Attr, scan,
+                                  finds[static_cast<std::size_t>(kind)]);
+      if (walk == Walk::Superseded) return;
+      if (walk == Walk::Failed) {
+        Show_Names(File_List);
+        return;
+      }
+    }
   }
-  List_1.Clear();
-  for (int i = 0; i < File_Count; ++i) List_1.Add_Item(toolkit::Dir_Name(File_List[static_cast<std::size_t>(i)], 0));
-  lbl_Kei.Set_Caption(std::to_wstring(List_1.List_Count()));
+  Show_Names(File_List);
 }
 
-bool Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan) {
+Quorvantile_P::Walk Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan,
+                                              Kind_Finds& finds) {
   // The dialog's walk shows the platform's text for an error.
   try {
     const std::wstring folder = Dir_Part(pattern) + L"\\";
-    toolkit::Dir_Search search(pattern, attr);
-    for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) {
-      if (toolkit::Get_Attr(folder + name) != attr) continue;
+    const auto keep = [&](const std::wstring& name) {
       File_List.push_back(folder + name);
       File_Count = toolkit::Add16(File_Count, 1);
-      lbl_Kei.Set_Caption(std::to_wstring(File_Count));
+      // The count climbs as the files are found, redrawn no faster than a screen can show it.
+      lbl_Kei.Set_Caption_Throttled(std::to_wstring(File_Count));
       toolkit::Do_Events();
-      if (scan != scan_number_) return true;
+      return scan == scan_number_;
+    };
+    if (finds) {
+      for (const Found_Name& found : *finds)
+        if (found.Attr == attr && !keep(found.Name)) return Walk::Superseded;
+      return Walk::Done;
     }
-    return true;
+    finds.emplace();
+    toolkit::Dir_Search search(pattern, attr);
+    for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) {
+      finds->push_back({name, toolkit::Get_Attr(folder + name)});
+      if (finds->back().Attr == attr && !keep(name)) return Walk::Superseded;
+    }
+    return Walk::Done;
   } catch (const std::exception& e) {
     File_List.resize(static_cast<std::size_t>(File_Count));
     toolkit::Message_Box(Hwnd(), toolkit::Error_Text(e), L"Quorvantile", MB_OK);
-    return false;
+    return scan == scan_number_ ? Walk::Failed : Walk::Superseded;
   }
+}
+
+// The list shows the bare names of the paths, in their order; a file gone since shows as an empty line. The
+// folder is read once, not once a name, and the list is drawn once. Then the count shows the list's items.
+void Quorvantile_P::Show_Names(std::span<const std::wstring> paths) {
+  std::vector<std::wstring> names;
+  names.reserve(paths.size());
+  if (!paths.empty()) {
+    const toolkit::Folder_Names folder(toolkit::Folder_Part_Of(paths.front()));
+    for (const auto& path : paths) names.push_back(folder.Dir_Name(path));
+  }
+  List_1.Set_Items(names);
+  lbl_Kei.Set_Caption(std::to_wstring(List_1.List_Count()));
 }
 
 void Quorvantile_P::List_1_Click() {

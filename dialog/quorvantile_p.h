@@ -2,6 +2,8 @@
 // The settings dialog: a fixed-size, skinned window that shows and changes the settings, lists the
 // pictures of the chosen folder and previews one of them.
 #include <array>
+#include <optional>
+#include <span>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "toolkit/label.h"
 #include "toolkit/layout.h"
 #include "toolkit/list_box.h"
+#include "toolkit/option_key.h"
 #include "toolkit/picture_box.h"
 
 namespace Quorvantile_B {
@@ -40,6 +43,9 @@ class Quorvantile_P : public toolkit::Form {
   std::array<toolkit::Label, 4> lbl_Kind;
   std::array<toolkit::Image, 2> Img_SR, Img_Size;
   std::array<toolkit::Label, 2> lbl_RS, lbl_Size;
+  // The keyboard's way to the options, in reading order: each kind check box, then each radio group.
+  std::array<toolkit::Option_Key, 4> Key_Kind;
+  toolkit::Option_Key Key_SR, Key_Size;
 
   // Stores, outside the visible area: the artwork the dialog copies from.
   toolkit::Picture_Box Pic_Mbl;     // texture strip
@@ -82,11 +88,23 @@ class Quorvantile_P : public toolkit::Form {
   void Set_List_Extent();
   void Draw_Pane_Picture();
   void Show_Preview();
+  void Make_Option_Keys();
+  void Radio_Key(int Key_Code, std::int16_t setting, void (Quorvantile_P::*select)(int));
+  void Show_Radio_Focus(std::array<toolkit::Label, 2>& captions, const toolkit::Option_Key& key, std::int16_t setting);
+  void Make_Accessibility();
   void Select_Radio(std::array<toolkit::Image, 2>& group, int Index);
   void Fill_List_From_Pict_List();
   // The dialog's walk of one pattern; false when it met an error (already reported).
-  bool Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan);
+  enum class Walk { Done, Failed, Superseded };
+  struct Found_Name {
+    std::wstring Name;
+    int Attr;
+  };
+  // What one kind's search returned, with each name's attribute value, once searched.
+  using Kind_Finds = std::optional<std::vector<Found_Name>>;
+  Walk Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan, Kind_Finds& finds);
   void Scan_Folder(const std::wstring& path);
+  void Show_Names(std::span<const std::wstring> paths);
 
   toolkit::Layout layout_;
   toolkit::Font font_, link_font_;

@@ -4,6 +4,7 @@
 // every control that asks for it, the pointer is the hand.
 #include <vector>
 
+#include "toolkit/accessible.h"
 #include "toolkit/window.h"
 #include "toolkit/windowless.h"
 
@@ -24,6 +25,8 @@ class Holder : public Window {
   // Windowless controls are drawn in the order added, later ones above earlier ones.
   void Add_Control(Windowless_Control& control) { host_.Add(control); }
   void Add_Child(Child_Control& child) { children_.push_back(&child); }
+  // What a screen reader is told of the holder and of the windowless controls it draws; none when empty.
+  Accessible_Tree Accessibility;
 
  protected:
   LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -5,6 +5,14 @@
 
 namespace toolkit {
 
+void Label::Set_Caption_Throttled(std::wstring caption) {
+  caption_ = std::move(caption);
+  const DWORD now = GetTickCount();
+  if (now - last_drawn_ < 16) return;
+  last_drawn_ = now;
+  Invalidate();
+}
+
 void Label::Paint(HDC dc) const {
   RECT r = Rect();
   if (!Transparent) {
@@ -24,6 +32,15 @@ void Label::Paint(HDC dc) const {
   // rather than lose its end where the font is wider than the layout expects.
   const UINT flow = Border ? DT_WORDBREAK : DT_SINGLELINE | DT_NOCLIP;
   Draw_Text(dc, caption_, r, align | DT_NOPREFIX | flow);
+  if (Focus_Mark) {
+    // Around the caption's own extent, where the alignment puts it.
+    RECT text = r;
+    Draw_Text(dc, caption_, text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    const int w = text.right - text.left;
+    const int left = Align == Alignment::Center ? (r.left + r.right - w) / 2 : Align == Alignment::Right ? r.right - w : r.left;
+    text = {left - 1, r.top, left + w + 1, r.bottom};
+    DrawFocusRect(dc, &text);
+  }
   RestoreDC(dc, saved);
 }
 

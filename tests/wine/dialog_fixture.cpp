@@ -1,9 +1,11 @@
 #include "tests/wine/dialog_fixture.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <shlobj.h>
 
 #include "resources/resource_ids.h"
+#include "toolkit/com_ptr.h"
 #include "toolkit/gdi.h"
 
 namespace driver {
@@ -90,6 +92,34 @@ std::vector<std::wstring> Open_Dialog::Items() const {
     items.emplace_back(text);
   }
   return items;
+}
+
+std::vector<Element> Panel_Elements(const Open_Dialog& d) {
+  CoInitialize(nullptr);  // once for the driver's thread; later calls only count
+  toolkit::Com_Ptr<IAccessible> panel;
+  if (FAILED(AccessibleObjectFromWindow(d.Panel, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(panel.Put()))))
+    return {};
+  long count = 0;
+  panel->get_accChildCount(&count);
+  std::vector<Element> found;
+  for (long i = 1; i <= count; ++i) {
+    VARIANT id{}, role{}, state{};
+    id.vt = VT_I4;
+    id.lVal = i;
+    BSTR name = nullptr;
+    panel->get_accRole(id, &role);
+    panel->get_accState(id, &state);
+    panel->get_accName(id, &name);
+    found.push_back({role.lVal, state.lVal, name ? name : L""});
+    SysFreeString(name);
+  }
+  return found;
+}
+
+std::wstring Caption_Of(const Open_Dialog& d, Panel_Element element) {
+  const auto all = Panel_Elements(d);
+  return static_cast<std::size_t>(element) < all.size() ? all[static_cast<std::size_t>(element)].Name : L"?";
 }
 
 HWND Visible_Dialog_Box(DWORD process_id) {

@@ -35,6 +35,16 @@ class Open_Dialog {
   bool Ended(DWORD limit_ms = Generous_Ms) { return scr->Wait_Exit(limit_ms).has_value(); }
 };
 
+// An element of the dialog as the system's accessibility query finds it.
+struct Element {
+  long Role = 0, State = 0;
+  std::wstring Name;
+};
+// The panel's elements: the four kinds, the four radios, then the count, the folder and the preview's size.
+std::vector<Element> Panel_Elements(const Open_Dialog& d);
+enum Panel_Element { Count_Element = 8, Folder_Element = 9, Size_Element = 10 };
+std::wstring Caption_Of(const Open_Dialog& d, Panel_Element element);
+
 // A visible dialog box of the process (the folder chooser, a message box), or null.
 HWND Visible_Dialog_Box(DWORD process_id);
 

@@ -229,8 +229,6 @@ void Press_Key(WORD virtual_key) {
   SendInput(2, in, sizeof(INPUT));
 }
 
-namespace {
-
 // Absolute positions on the virtual screen, which spans every monitor.
 void Mouse_Input(int x, int y, DWORD flags) {
   INPUT in{};
@@ -240,8 +238,6 @@ void Mouse_Input(int x, int y, DWORD flags) {
   in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
   SendInput(1, &in, sizeof in);
 }
-
-}  // namespace
 
 void Click_At(int x, int y) {
   Move_Mouse_To(x, y);

@@ -91,6 +91,7 @@ void Write_Test_Bmp(const std::wstring& path, int w, int h, const std::function<
 // Input as a person gives it, through the system's input queue.
 void Press_Key(WORD virtual_key);
 void Click_At(int x, int y);
+void Mouse_Input(int x, int y, DWORD flags);  // MOUSEEVENTF_ flags at (x, y)
 void Move_Mouse_To(int x, int y);
 
 // Returns once the window's thread has taken its pending messages (or the limit passed).
