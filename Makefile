@@ -6,13 +6,14 @@
 #   make soak   show a folder of bad and good pictures for 600 pictures under Wine
 #   make fuzz   fuzz the reading of the settings file
 #   make demo   record the README's animation of the reveal (docs/reveal.gif)
+#   make format lay the C++ sources out as .clang-format says
 SHELL := /bin/bash
 JOBS ?= 2
 HOST := build/host
 WIN := build/win32
 SCR := $(WIN)/Quorvantile.scr
 
-.PHONY: all deps scr win-tests host test bench soak fuzz demo run clean
+.PHONY: all deps scr win-tests host test bench soak fuzz demo run format clean
 
 all: scr host
 
@@ -55,6 +56,9 @@ demo: deps
 
 run: deps scr
 	bash tools/run-saver.sh
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h' '*.cc')
 
 clean:
 	rm -rf $(HOST) $(WIN)

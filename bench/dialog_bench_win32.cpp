@@ -6,7 +6,7 @@
 
 #include "catalogue/pict_list.h"
 #include "settings/settings_values.h"
-#include "tests/wine/dialog_fixture.h"
+#include "tests/wine/fixtures.h"
 
 using namespace driver;
 using Clock = std::chrono::steady_clock;
@@ -41,9 +41,10 @@ int main() {
     const auto scan_start = Clock::now();
     const bool scan_ok = d.window && Listed(d, files);
     const double scan = Seconds_Since(scan_start);
-    std::printf("settings dialog, %5d pictures: open %.2f s%s, scan %.2f s%s (%.0f us a find); the list builder "
-                "%.3f s, ratios %.0fx and %.0fx\n",
-                files, open, open_ok ? "" : " (NOT LISTED)", scan, scan_ok ? "" : " (NOT LISTED)", scan * 1e6 / files,
-                build, open / build, scan / build);
+    std::printf(
+        "settings dialog, %5d pictures: open %.2f s%s, scan %.2f s%s (%.0f us a find); the list builder "
+        "%.3f s, ratios %.0fx and %.0fx\n",
+        files, open, open_ok ? "" : " (NOT LISTED)", scan, scan_ok ? "" : " (NOT LISTED)", scan * 1e6 / files, build,
+        open / build, scan / build);
   }
 }

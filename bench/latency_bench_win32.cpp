@@ -5,14 +5,16 @@
 #include <vector>
 
 #include "tests/wine/driver.h"
-#include "tests/wine/saver_fixture.h"
+#include "tests/wine/fixtures.h"
 
 using namespace driver;
 
 int main() {
   Install install(L"latency");
-  Install_Pictures(install, {{L"a.bmp", 800, 600, Pattern}, {L"b.bmp", 640, 480, [](int x, int y) { return Pattern(y, x); }}},
-                   Saver_Settings{0, 1, {1, 1, 1, 1}});
+  CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
+  Write_Test_Bmp(install.Path(L"pics\\a.bmp"), 800, 600, Pattern);
+  Write_Test_Bmp(install.Path(L"pics\\b.bmp"), 640, 480, [](int x, int y) { return Pattern(y, x); });
+  Write_Settings(install, install.Path(L"pics"), {0, 1});
   std::vector<double> ms;
   for (int i = 0; i < 20; ++i) {
     Process scr(install.Scr(), L"/s");

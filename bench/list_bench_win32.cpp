@@ -15,9 +15,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double Seconds_Since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+double Seconds_Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 // The sort that exchanges entry j and a later entry i whenever j >= i, over every pair.
 void Exchange_Sort(std::vector<std::wstring>& list, int count) {
@@ -53,8 +51,9 @@ int main() {
     Exchange_Sort(exchange, Pict_Count);
     const double exchange_time = Seconds_Since(exchange_start);
 
-    std::printf("picture list, %5d files: build and sort %.3f s; sort %.4f s, exchange sort %.3f s, "
-                "ratio %.0fx; same order: %s\n",
-                files, build, sort, exchange_time, exchange_time / sort, ours == exchange ? "yes" : "NO");
+    std::printf(
+        "picture list, %5d files: build and sort %.3f s; sort %.4f s, exchange sort %.3f s, "
+        "ratio %.0fx; same order: %s\n",
+        files, build, sort, exchange_time, exchange_time / sort, ours == exchange ? "yes" : "NO");
   }
 }

@@ -15,7 +15,9 @@ namespace {
 class Memory_Surface : public Paint_Surface {
  public:
   Memory_Surface(int w, int h) : w_(w), pixels_(static_cast<std::size_t>(w) * h) {}
-  void Set_Pixel(int x, int y, std::uint32_t colour) override { pixels_[static_cast<std::size_t>(y) * w_ + x] = colour; }
+  void Set_Pixel(int x, int y, std::uint32_t colour) override {
+    pixels_[static_cast<std::size_t>(y) * w_ + x] = colour;
+  }
   void Yield_To_Events() override { ++yields; }
   long long yields = 0;
 
@@ -58,8 +60,9 @@ int main() {
   const double working = 4.0 * Src_Bits.Stride() * Src_Bits.Rows() + 4.0 * Work_Color.Stride() * Work_Color.Rows() +
                          4.0 * Base_Color.Stride() * Base_Color.Rows() + sizeof(Point16) * Seed_Order.capacity() +
                          sizeof(Point16) * (Next_Pts.capacity() + Cur_Pts.capacity());
-  std::printf("painting engine, %d x %d photograph-like: three passes %.1f ns/pixel (%.3f s, %lld yields); "
-              "plain sweep %.2f ns/pixel; ratio %.0fx; preparation %.1f ns/pixel; working memory %.1f bytes/pixel\n",
-              W, H, paint * 1e9 / pixels, paint, surface.yields, sweep * 1e9 / pixels, paint / sweep,
-              prep * 1e9 / pixels, working / pixels);
+  std::printf(
+      "painting engine, %d x %d photograph-like: three passes %.1f ns/pixel (%.3f s, %lld yields); "
+      "plain sweep %.2f ns/pixel; ratio %.0fx; preparation %.1f ns/pixel; working memory %.1f bytes/pixel\n",
+      W, H, paint * 1e9 / pixels, paint, surface.yields, sweep * 1e9 / pixels, paint / sweep, prep * 1e9 / pixels,
+      working / pixels);
 }

@@ -41,8 +41,9 @@ int main() {
   const int W = 1024, H = 768;
   driver::Install install(L"paint_bench");
   const auto picture = Photo_Like(W, H);
-  driver::Write_Test_Bmp(install.Path(L"photo.bmp"), W, H,
-                         [&](int x, int y) { return static_cast<DWORD>(picture[static_cast<std::size_t>(y) * W + x]); });
+  driver::Write_Test_Bmp(install.Path(L"photo.bmp"), W, H, [&](int x, int y) {
+    return static_cast<DWORD>(picture[static_cast<std::size_t>(y) * W + x]);
+  });
   Quorvantile_S saver;
   saver.Create_Window();
   saver.Create_Controls();
@@ -71,7 +72,8 @@ int main() {
   Timed_Surface timed(display);
   Paint_Passes(timed);
   const double total = std::chrono::duration<double>(Clock::now() - start).count();
-  std::printf("painting on the saver window under Wine, %d x %d photograph-like: %.2f s, %lld yields, "
-              "%.0f%% of the time in yields (screen update and messages)\n",
-              W, H, total, timed.yields, 100 * timed.in_yield / total);
+  std::printf(
+      "painting on the saver window under Wine, %d x %d photograph-like: %.2f s, %lld yields, "
+      "%.0f%% of the time in yields (screen update and messages)\n",
+      W, H, total, timed.yields, 100 * timed.in_yield / total);
 }

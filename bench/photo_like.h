@@ -24,7 +24,8 @@ inline std::vector<std::int32_t> Photo_Like(int w, int h, unsigned seed = 1) {
     const double tx = fx - ix, ty = fy - iy;
     const double sx = tx * tx * (3 - 2 * tx), sy = ty * ty * (3 - 2 * ty);
     auto at = [&](int x, int y) { return layers[layer][static_cast<std::size_t>(y) * (cells + 2) + x]; };
-    return (at(ix, iy) * (1 - sx) + at(ix + 1, iy) * sx) * (1 - sy) + (at(ix, iy + 1) * (1 - sx) + at(ix + 1, iy + 1) * sx) * sy;
+    return (at(ix, iy) * (1 - sx) + at(ix + 1, iy) * sx) * (1 - sy) +
+           (at(ix, iy + 1) * (1 - sx) + at(ix + 1, iy + 1) * sx) * sy;
   };
   std::vector<std::int32_t> px(static_cast<std::size_t>(w) * h);
   std::uniform_int_distribution<int> grain(-6, 6);

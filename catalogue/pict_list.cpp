@@ -4,7 +4,6 @@
 
 #include "settings/settings_values.h"
 #include "toolkit/dir_search.h"
-#include "toolkit/numbers.h"
 
 namespace Quorvantile_B {
 
@@ -36,7 +35,8 @@ void Find_Pict(const std::wstring& pattern, std::int16_t& attr) {
     toolkit::Dir_Search search(pattern, attr);
     for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) {
       if (toolkit::Get_Attr(folder + name) != attr) continue;
-      Pict_Count = toolkit::Add16(Pict_Count, 1);
+      if (Pict_Count == Max_Pict_Count) return;  // the count cannot grow: the walk ends as at any error
+      ++Pict_Count;
       Pict_List.resize(static_cast<std::size_t>(Pict_Count) + 1);
       Pict_List[static_cast<std::size_t>(Pict_Count)] = folder + name;
     }

@@ -15,7 +15,8 @@ namespace {
 // and taken in O(log n) instead of a scan.
 class Free_Indices {
  public:
-  explicit Free_Indices(int n) : tree_(static_cast<std::size_t>(n) + 1), top_(std::bit_floor(static_cast<unsigned>(n))) {
+  explicit Free_Indices(int n)
+      : tree_(static_cast<std::size_t>(n) + 1), top_(std::bit_floor(static_cast<unsigned>(n))) {
     for (int i = 1; i <= n; ++i) {
       tree_[static_cast<std::size_t>(i)] += 1;
       const int parent = i + (i & -i);

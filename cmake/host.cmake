@@ -28,22 +28,19 @@ function(add_wine_suite suite config)
   add_test(NAME ${name} COMMAND ${RUN_WINE} ${config} ${WIN32_BUILD_DIR}/qv_wine_tests.exe --gtest_filter=${suite}.*)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
 endfunction()
-foreach(suite Settings_File Pict_List Modes Preview Single_Instance Password_Change_NT Saver_Screen Saver_Placement Painting Painting_Saver
-              Dialog_Setup Dialog_Options Dialog_List Dialog_Keys Dialog_Buttons Dialog_Preview Dialog_Link
-              Dialog_Chooser Reliability)
+foreach(suite Modes Saver_Screen Dialog_Setup Dialog_Buttons
+              Dialog_Preview Dialog_Chooser Dialog_Keys)
   add_wine_suite(${suite} nt)
 endforeach()
-foreach(suite Password_Change_95 Saver_95 Family_95)
-  add_wine_suite(${suite} 98)
-endforeach()
-# The 95-family walk reads Wine's trace of the saver's own calls.
-set_tests_properties(wine.Family_95 PROPERTIES
-                     ENVIRONMENT "QV_TRACE=${CMAKE_SOURCE_DIR}/build/wine/family95.trace;WINEDLLOVERRIDES=mpr=n,b")
+add_wine_suite(Family_95 98)
 add_wine_suite(Dpi 144)
 add_wine_suite(Dpi 192)
 add_wine_suite(Monitors dual)
-# The password suites put stand-ins for the system's services beside the saver; Wine must prefer them.
-set_tests_properties(wine.Password_Change_NT wine.Password_Change_95 PROPERTIES ENVIRONMENT WINEDLLOVERRIDES=mpr=n,b)
+# The password stand-ins go beside the saver, and Wine must prefer them; the 95-family walk reads Wine's trace
+# of the saver's own calls.
+set_tests_properties(wine.Modes PROPERTIES ENVIRONMENT WINEDLLOVERRIDES=mpr=n,b)
+set_tests_properties(wine.Family_95 PROPERTIES
+                     ENVIRONMENT "QV_TRACE=${CMAKE_SOURCE_DIR}/build/wine/family95.trace;WINEDLLOVERRIDES=mpr=n,b")
 
 add_test(NAME wine_bench_stop COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench.sh stop)
 set_tests_properties(wine_bench_stop PROPERTIES FIXTURES_CLEANUP wine_bench)

@@ -61,6 +61,8 @@ target_compile_definitions(gtest_win32 PUBLIC GTEST_HAS_PTHREAD=0 GTEST_IS_THREA
 target_compile_options(gtest_win32 PRIVATE -w)
 
 file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*.cpp)
+# The soak's dialog scans (make soak) run in the same driver.
+list(APPEND WINE_TEST_SOURCES tests/soak/soak_dialog_test.cpp)
 # The program's own artwork too, so that forms made in the driver are drawn as in the saver.
 add_executable(qv_wine_tests ${WINE_TEST_SOURCES} resources/quorvantile.rc)
 target_link_libraries(qv_wine_tests PRIVATE qv_program gtest_win32 oleacc)
@@ -68,8 +70,9 @@ target_link_options(qv_wine_tests PRIVATE ${STATIC_RUNTIME})
 add_dependencies(qv_wine_tests Quorvantile qv_mpr_standin)
 
 # Test-only stand-in for the system's password-change service of the 95 family.
-add_library(qv_mpr_standin SHARED tests/wine/standins/mpr_standin.cpp tests/wine/standins/mpr_standin.def)
-set_target_properties(qv_mpr_standin PROPERTIES OUTPUT_NAME mpr PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+add_library(qv_mpr_standin SHARED tests/wine/standins/standins.cpp tests/wine/standins/mpr_standin.def)
+set_target_properties(qv_mpr_standin PROPERTIES OUTPUT_NAME mpr PREFIX ""
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
 target_link_options(qv_mpr_standin PRIVATE ${STATIC_RUNTIME})
 
 # Benchmarks that need the real system.
@@ -78,27 +81,20 @@ target_link_libraries(qv_list_bench PRIVATE qv_core)
 target_link_options(qv_list_bench PRIVATE ${STATIC_RUNTIME})
 
 # Test-only stand-in for the 95 family's saver-password check.
-add_library(qv_password_standin SHARED tests/wine/standins/password_standin.cpp tests/wine/standins/password_standin.def)
+add_library(qv_password_standin SHARED tests/wine/standins/standins.cpp tests/wine/standins/password_standin.def)
 set_target_properties(qv_password_standin PROPERTIES OUTPUT_NAME password PREFIX "" SUFFIX ".cpl"
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
 target_link_options(qv_password_standin PRIVATE ${STATIC_RUNTIME})
 add_dependencies(qv_wine_tests qv_password_standin)
-add_executable(qv_latency_bench bench/latency_bench_win32.cpp tests/wine/driver.cpp tests/wine/saver_fixture.cpp)
-target_link_libraries(qv_latency_bench PRIVATE qv_core)
+add_executable(qv_latency_bench bench/latency_bench_win32.cpp tests/wine/driver.cpp tests/wine/fixtures.cpp)
+target_link_libraries(qv_latency_bench PRIVATE qv_core gtest_win32 oleacc)
 target_link_options(qv_latency_bench PRIVATE ${STATIC_RUNTIME})
-add_executable(qv_dialog_bench bench/dialog_bench_win32.cpp tests/wine/driver.cpp tests/wine/saver_fixture.cpp
-               tests/wine/dialog_fixture.cpp)
+add_executable(qv_dialog_bench bench/dialog_bench_win32.cpp tests/wine/driver.cpp tests/wine/fixtures.cpp)
 target_link_libraries(qv_dialog_bench PRIVATE qv_program gtest_win32 oleacc)
 target_link_options(qv_dialog_bench PRIVATE ${STATIC_RUNTIME})
 add_executable(qv_paint_bench bench/paint_bench_win32.cpp tests/wine/driver.cpp)
 target_link_libraries(qv_paint_bench PRIVATE qv_program)
 target_link_options(qv_paint_bench PRIVATE ${STATIC_RUNTIME})
-
-# Test-only stand-in for the web browser that the dialog's link opens.
-add_executable(qv_url_handler tests/wine/standins/url_handler.cpp)
-set_target_properties(qv_url_handler PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
-target_link_options(qv_url_handler PRIVATE ${STATIC_RUNTIME})
-add_dependencies(qv_wine_tests qv_url_handler)
 
 # The soak run (make soak), separate from the quick tests.
 add_executable(qv_soak tests/soak/soak_win32.cpp)

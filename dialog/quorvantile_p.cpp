@@ -25,6 +25,8 @@ using toolkit::Resume_Next;
 
 namespace {
 
+constexpr bool Zero_Or_One(int value) { return value == 0 || value == 1; }
+
 // "ＭＳ Ｐゴシック" at 9.75 points, Shift-JIS character set, normal weight, at the dialog's dpi.
 HFONT Dialog_Font(bool underline, int dpi) {
   return toolkit::Create_Font(-MulDiv(975, dpi, 7200), underline, SHIFTJIS_CHARSET, L"ＭＳ Ｐゴシック");
@@ -103,7 +105,8 @@ void Quorvantile_P::Create_Controls() {
   label(lbl[13], Pic_1, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Alignment::Center);
   // A radio group: two radios at (332, top) and 16 pixels below, their captions beside them.
   auto radios = [&](std::array<toolkit::Image, 2>& images, std::array<toolkit::Label, 2>& captions, int top,
-                    std::array<const wchar_t*, 2> texts, std::array<int, 2> widths, void (Quorvantile_P::*pressed)(int)) {
+                    std::array<const wchar_t*, 2> texts, std::array<int, 2> widths,
+                    void (Quorvantile_P::*pressed)(int)) {
     for (int i = 0; i < 2; ++i) {
       image(images[i], Pic_1, 332, top + 16 * i, 13, 13);
       label(captions[i], Pic_1, 348, top + 16 * i, widths[i], 13, texts[i]);
@@ -247,27 +250,29 @@ std::vector<toolkit::Label*> Quorvantile_P::Labels() {
 // The dialog's artwork on its controls: the texture, the heading plates, the button faces, the options as the
 // settings stand, and the preview pane.
 void Quorvantile_P::Show_Artwork() {
-  Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_C); });
-  Resume_Next([&] { Paint_Back(Pic_Mbl, Pic_1); });
-  for (int i = 1; i <= 5; ++i) Resume_Next([&] { Img_H[i].Set_Picture(Img_TT.Get_Picture()); });
-  for (auto& b : Cmd_Button) Resume_Next([&] { b.Set_Face(button_face_, Pic_Button.Width(), Pic_Button.Height()); });
+  Paint_Back(Pic_Mbl, Pic_C);
+  Paint_Back(Pic_Mbl, Pic_1);
+  for (int i = 1; i <= 5; ++i) Img_H[i].Set_Picture(Img_TT.Get_Picture());
+  for (auto& b : Cmd_Button) b.Set_Face(button_face_, Pic_Button.Width(), Pic_Button.Height());
   // A value other than 0 or 1 leaves its group blank.
-  Resume_Next([&] { Img_SR.at(Change_Mode).Set_Picture(Img_Opt[1].Get_Picture()); });
-  Resume_Next([&] { Img_SR.at(Change_Mode ^ 1).Set_Picture(Img_Opt[0].Get_Picture()); });
-  Resume_Next([&] { Img_Size.at(Size_Mode).Set_Picture(Img_Opt[1].Get_Picture()); });
-  Resume_Next([&] { Img_Size.at(Size_Mode ^ 1).Set_Picture(Img_Opt[0].Get_Picture()); });
+  if (Zero_Or_One(Change_Mode)) Select_Radio(Img_SR, Change_Mode);
+  if (Zero_Or_One(Size_Mode)) Select_Radio(Img_Size, Size_Mode);
+}
+
+// A flag other than 0 or 1 leaves its check box as it was.
+void Quorvantile_P::Show_Kind(int Index) {
+  const int flag = Kind_Flag[static_cast<std::size_t>(Index)];
+  if (Zero_Or_One(flag)) Img_Kind[Index].Set_Picture(Img_Ra[flag].Get_Picture());
 }
 
 void Quorvantile_P::Show_Kinds() {
-  for (int i = 0; i < 4; ++i) Resume_Next([&] { Img_Kind[i].Set_Picture(Img_Ra.at(Kind_Flag[i]).Get_Picture()); });
+  for (int i = 0; i < 4; ++i) Show_Kind(i);
 }
 
 // The list's sideways extent: the layout's (its width over 15 twips per pixel, plus 300: 311), scaled.
 void Quorvantile_P::Set_List_Extent() {
-  Resume_Next([&] {
-    List_Extent = layout_(toolkit::To_Int32(List_W / 15.0 + 300));
-    toolkit::Send_Message(List_1.Control_Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(List_Extent), 0);
-  });
+  List_Extent = layout_(static_cast<int>(List_W / 15 + 300));
+  toolkit::Send_Message(List_1.Control_Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(List_Extent), 0);
 }
 
 void Quorvantile_P::Form_Load() {
@@ -294,11 +299,11 @@ void Quorvantile_P::Form_Load() {
   Folder_Path.Set_Caption(Pict_Folder.find(L'~') == std::wstring::npos ? Pict_Folder : toolkit::Long_Path(Pict_Folder));
   Show_Kinds();
   // 13: the preview pane's raised edge.
-  Resume_Next([&] { Draw_Edge(Pic_K, EDGE_RAISED); });
+  Draw_Edge(Pic_K, EDGE_RAISED);
   // 14: the hand over every control that reacts to the mouse.
-  for (auto* c : std::initializer_list<toolkit::Windowless_Control*>{&Img_SR[0], &Img_SR[1], &lbl_RS[0], &lbl_RS[1],
-                                                                   &Img_Size[0], &Img_Size[1], &lbl_Size[0],
-                                                                   &lbl_Size[1], &lbl_URL})
+  for (auto* c :
+       std::initializer_list<toolkit::Windowless_Control*>{&Img_SR[0], &Img_SR[1], &lbl_RS[0], &lbl_RS[1], &Img_Size[0],
+                                                           &Img_Size[1], &lbl_Size[0], &lbl_Size[1], &lbl_URL})
     c->Hand_Pointer = true;
   for (int i = 0; i < 4; ++i) Img_Kind[i].Hand_Pointer = lbl_Kind[i].Hand_Pointer = Cmd_Button[i].Hand_Pointer = true;
   List_1.Hand_Pointer = true;
@@ -310,7 +315,7 @@ void Quorvantile_P::Form_Load() {
   } else {
     Cursor_X = Cursor_Y = 0;
   }
-  Resume_Next([&] { Zoom_Open(Hwnd()); });
+  Zoom_Open(Hwnd());
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
 }
 
@@ -323,11 +328,12 @@ void Quorvantile_P::Form_Dpi_Changed(int dpi, const RECT& suggested) {
   Show_Kinds();
   Resume_Next([&] { Show_Preview(); });
   const double width = Outer_Width_Twips(Pic_C.Width()), height = Outer_Height_Twips(Pic_C.Height());
-  Move_Twips(suggested.left * toolkit::Twips_Per_Pixel_X(), suggested.top * toolkit::Twips_Per_Pixel_Y(), width, height);
+  Move_Twips(suggested.left * toolkit::Twips_Per_Pixel_X(), suggested.top * toolkit::Twips_Per_Pixel_Y(), width,
+             height);
 }
 
 void Quorvantile_P::Form_Unload() {
-  Resume_Next([&] { Zoom_Close(Hwnd()); });
+  Zoom_Close(Hwnd());
   // The configuration mode ends with the dialog. Ending here also abandons a folder scan under way.
   toolkit::End_Program();
 }
@@ -343,12 +349,12 @@ void Quorvantile_P::Fill_List_From_Pict_List() {
 void Quorvantile_P::Img_Kind_MouseDown(int Index) {
   std::int16_t& flag = Kind_Flag[static_cast<std::size_t>(Index)];
   flag = static_cast<std::int16_t>(flag ^ 1);
-  Resume_Next([&] { Img_Kind[Index].Set_Picture(Img_Ra.at(flag).Get_Picture()); });
+  Show_Kind(Index);
   toolkit::Do_Events();  // the new check picture shows before the list work
   Pict_Folder = Folder_Path.Caption();
   if (Pict_Folder.empty() || !Check_Folder(Pict_Folder)) return;
   lbl_Kei.Set_Caption(L"");
-  Resume_Next([&] { Make_Pict_List(Pict_Folder); });
+  Make_Pict_List(Pict_Folder);  // its walks handle their own errors
   Resume_Next([&] { Fill_List_From_Pict_List(); });
 }
 
@@ -391,10 +397,8 @@ void Quorvantile_P::Cmd_Button_Click(int Index) {
 }
 
 void Quorvantile_P::Choose_Folder() {
-  std::wstring path;
-  Resume_Next([&] {
-    path = toolkit::Browse_For_Folder(Hwnd(), L"ﾌｫﾙﾀﾞをｸﾘｯｸして選択状態にしてから ＯＫ を押してください");
-  });
+  const std::wstring path =
+      toolkit::Browse_For_Folder(Hwnd(), L"ﾌｫﾙﾀﾞをｸﾘｯｸして選択状態にしてから ＯＫ を押してください");
   // A cancelled chooser, or an item that is no folder on disk, changes nothing.
   if (path.empty()) return;
   Folder_Path.Set_Caption(path);
@@ -427,7 +431,7 @@ void Quorvantile_P::Scan_Folder(const std::wstring& path) {
 }
 
 Quorvantile_P::Walk Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan,
-                                              Kind_Finds& finds) {
+                                             Kind_Finds& finds) {
   // The dialog's walk shows the platform's text for an error.
   try {
     const std::wstring folder = Dir_Part(pattern) + L"\\";
@@ -475,25 +479,23 @@ void Quorvantile_P::List_1_Click() {
   const int selected = List_1.List_Index();
   if (selected < 0) return;
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
-  Resume_Next([&] { Pic_K.Set_Visible(false); });
+  Pic_K.Set_Visible(false);
   const std::wstring path = Folder_Path.Caption() + L"\\" + List_1.Item(selected);
   // A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
   Resume_Next([&] { Pic_F.Load_Picture(*toolkit::Picture::From_File(path)); });
   const double w = Pic_F.Width(), h = Pic_F.Height();
-  Resume_Next([&] { lbl_PreSize.Set_Caption(std::to_wstring(Pic_F.Width()) + L" * " + std::to_wstring(Pic_F.Height())); });
-  Resume_Next([&] {
-    if (w <= 0 || h <= 0) throw toolkit::Run_Error(toolkit::Error_Kind::Overflow, "Overflow");
+  lbl_PreSize.Set_Caption(std::to_wstring(Pic_F.Width()) + L" * " + std::to_wstring(Pic_F.Height()));
+  // Without a picture the pane keeps its size and its last drawing.
+  if (w > 0 && h > 0) {
     // The longer side becomes 100; the pane grows right and down from its fixed corner.
     Pane_W = w > h ? 100 : w * 100 / h;
     Pane_H = w > h ? h * 100 / w : 100;
-    Draw_Pane_Picture();
-  });
-  Resume_Next([&] { Draw_Edge(Pic_K, EDGE_RAISED); });
-  Resume_Next([&] {
-    Pic_K.Set_Visible(true);
-    Pic_K.Surface_Changed();
-    Pic_K.Refresh();
-  });
+    Resume_Next([&] { Draw_Pane_Picture(); });
+  }
+  Draw_Edge(Pic_K, EDGE_RAISED);
+  Pic_K.Set_Visible(true);
+  Pic_K.Surface_Changed();
+  Pic_K.Refresh();
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
 }
 
@@ -518,9 +520,7 @@ void Quorvantile_P::Show_Preview() {
 
 void Quorvantile_P::lbl_URL_MouseUp() {
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
-  Resume_Next([&] {
-    toolkit::Shell_Open(Hwnd(), lbl_URL.Caption());
-  });
+  toolkit::Shell_Open(Hwnd(), lbl_URL.Caption());
   toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
 }
 

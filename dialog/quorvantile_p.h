@@ -31,8 +31,8 @@ class Quorvantile_P : public toolkit::Form {
   Quorvantile_P();
 
   // What the user sees (positions in the dialog's own layout).
-  toolkit::Picture_Box Pic_C;  // the whole client area, tiled with the texture
-  toolkit::Picture_Box Pic_1;  // the panel
+  toolkit::Picture_Box Pic_C;           // the whole client area, tiled with the texture
+  toolkit::Picture_Box Pic_1;           // the panel
   std::array<toolkit::Image, 6> Img_H;  // heading plates 1 to 5
   std::array<toolkit::Label, 14> lbl;   // headings and static texts 6, 8 to 13
   std::array<toolkit::Command_Button, 4> Cmd_Button;
@@ -48,10 +48,10 @@ class Quorvantile_P : public toolkit::Form {
   toolkit::Option_Key Key_SR, Key_Size;
 
   // Stores, outside the visible area: the artwork the dialog copies from.
-  toolkit::Picture_Box Pic_Mbl;     // texture strip
-  toolkit::Picture_Box Pic_Button;  // button face
-  toolkit::Picture_Box Pic_F;       // the preview's load buffer
-  toolkit::Image Img_TT;            // heading plate
+  toolkit::Picture_Box Pic_Mbl;           // texture strip
+  toolkit::Picture_Box Pic_Button;        // button face
+  toolkit::Picture_Box Pic_F;             // the preview's load buffer
+  toolkit::Image Img_TT;                  // heading plate
   std::array<toolkit::Image, 2> Img_Opt;  // radio: empty, dotted
   std::array<toolkit::Image, 2> Img_Ra;   // check box: empty, filled
 
@@ -84,6 +84,7 @@ class Quorvantile_P : public toolkit::Form {
   void Make_Fonts_And_Artwork();
   std::vector<toolkit::Label*> Labels();
   void Show_Artwork();
+  void Show_Kind(int Index);
   void Show_Kinds();
   void Set_List_Extent();
   void Draw_Pane_Picture();

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "toolkit/error_styles.h"
+#include "toolkit/gdi.h"
+
 namespace Quorvantile_B {
 
 bool Get_Bits(const toolkit::Picture_Box& surface, Grid<std::int32_t>& bits) {
@@ -12,16 +15,18 @@ bool Get_Bits(const toolkit::Picture_Box& surface, Grid<std::int32_t>& bits) {
   const int w = bm.bmWidth, h = bm.bmHeight;
   BITMAPINFO header{};
   header.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, static_cast<DWORD>(w) * h * 4, 0, 0, 0, 0};
-  // The bitmap must not be selected into a DC while it is read: a placeholder takes its place meanwhile.
-  const HBITMAP placeholder = CreateDIBitmap(hdc, &header.bmiHeader, 0, nullptr, &header, DIB_RGB_COLORS);
-  SelectObject(hdc, placeholder);
-  std::vector<std::int32_t> staging(static_cast<std::size_t>(w) * h);  // bottom row first
-  const int rows = GetDIBits(hdc, own, 0, static_cast<UINT>(h), staging.data(), &header, DIB_RGB_COLORS);
-  if (rows != 0)
-    for (int s = 0; s < h; ++s)
-      for (int x = 0; x < w; ++x) bits(x, h - 1 - s) = staging[static_cast<std::size_t>(s) * w + x];
-  SelectObject(hdc, own);
-  DeleteObject(placeholder);
+  // The bitmap must not be selected into a DC while it is read: a placeholder takes its place meanwhile,
+  // and the owners put the bitmap back and delete the placeholder whatever fails.
+  const toolkit::Bitmap placeholder(CreateDIBitmap(hdc, &header.bmiHeader, 0, nullptr, &header, DIB_RGB_COLORS));
+  const toolkit::Selection stand_in(hdc, placeholder.Get());
+  int rows = 0;
+  toolkit::Resume_Next([&] {
+    std::vector<std::int32_t> staging(static_cast<std::size_t>(w) * h);  // bottom row first
+    rows = GetDIBits(hdc, own, 0, static_cast<UINT>(h), staging.data(), &header, DIB_RGB_COLORS);
+    if (rows != 0)
+      for (int s = 0; s < h; ++s)
+        for (int x = 0; x < w; ++x) bits(x, h - 1 - s) = staging[static_cast<std::size_t>(s) * w + x];
+  });
   return rows == 0;
 }
 

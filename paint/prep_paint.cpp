@@ -32,7 +32,8 @@ void Prep_Paint(int W, int H, const std::function<double()>& Draw_Next) {
   // Every position swaps with a partner drawn from the whole range.
   for (std::int32_t k = 1; k <= Pix_Count; ++k) {
     const auto r = static_cast<std::int32_t>(std::floor(Draw_Next() * Pix_Count + 1));
-    std::swap(Seed_Order[static_cast<std::size_t>(k)], Seed_Order[static_cast<std::size_t>(r < Pix_Count ? r : Pix_Count)]);
+    std::swap(Seed_Order[static_cast<std::size_t>(k)],
+              Seed_Order[static_cast<std::size_t>(r < Pix_Count ? r : Pix_Count)]);
   }
 
   for (int x = 0; x < W; ++x) Work_Color(x, 0) = Work_Color(x, H - 1) = Done_Mark;

@@ -32,8 +32,9 @@ void Quorvantile_S::Create_Controls() {
 void Quorvantile_S::Form_Load() {
   Create_Controls();
   if (Pict_Count == 0) {
-    if (Mode_Letter() == L"S") Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
-    toolkit::Message_Box(nullptr, L"画像ﾌｧｲﾙを指定して下さい ！", L"Quorvantile (Saver Screen)", MB_OK | MB_ICONEXCLAMATION);
+    if (Mode_Letter() == L"S") Cursor_Count = ShowCursor(TRUE);
+    toolkit::Message_Box(nullptr, L"画像ﾌｧｲﾙを指定して下さい ！", L"Quorvantile (Saver Screen)",
+                         MB_OK | MB_ICONEXCLAMATION);
     toolkit::End_Program();
   }
   // The form covers every monitor, black wherever nothing is painted; the painting keeps to the primary one.
@@ -51,10 +52,8 @@ void Quorvantile_S::Form_Load() {
   });
   Play_Pos = 0;
   Resume_Next([&] { Next_Picture(); });
-  Resume_Next([&] {
-    Set_Back_Color(RGB(0, 0, 0));
-    Display.Set_Back_Color(RGB(255, 255, 255));
-  });
+  Set_Back_Color(RGB(0, 0, 0));
+  Display.Set_Back_Color(RGB(255, 255, 255));
   Sum_Range = 100;
   Show();
   SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -70,19 +69,18 @@ void Quorvantile_S::Slide_Loop() {
 }
 
 void Quorvantile_S::Next_Picture() {
-  Resume_Next([&] { Play_Pos = toolkit::Add16(Play_Pos, 1); });
-  Resume_Next([&] { Master.Cls(); });
+  // Play_Pos comes back to 0 at Pict_Count, so it never passes 32767.
+  Play_Pos = toolkit::Add16(Play_Pos, 1);
+  Master.Cls();
   std::wstring path;
-  Resume_Next([&] {
-    path = Pict_List.at(static_cast<std::size_t>(Play_Order.at(static_cast<std::size_t>(Play_Pos))));
-    // A file that cannot be loaded leaves the previous picture (and its size) in Pic_Orgn.
-    Pic_Orgn.Load_Picture(*toolkit::Picture::From_File(path));
-  });
+  const auto at = static_cast<std::size_t>(Play_Pos);
+  if (at < Play_Order.size() && static_cast<std::size_t>(Play_Order[at]) < Pict_List.size())
+    path = Pict_List[static_cast<std::size_t>(Play_Order[at])];
+  // A file that cannot be loaded leaves the previous picture (and its size) in Pic_Orgn.
+  Resume_Next([&] { Pic_Orgn.Load_Picture(*toolkit::Picture::From_File(path)); });
   Resume_Next([&] { Place_Into_Master(path); });
-  Resume_Next([&] {
-    Master.Surface_Changed();
-    Master.Refresh();
-  });
+  Master.Surface_Changed();
+  Master.Refresh();
   if (Play_Pos == Pict_Count) {
     if (Pict_Count != 1) Resume_Next([] { Make_Play_Order(); });
     Play_Pos = 0;
@@ -95,8 +93,7 @@ void Quorvantile_S::Place_Into_Master(const std::wstring& path) {
     case Placement::Method::Stretch:
       Master.Resize(p.Master_W, p.Master_H);
       SetStretchBltMode(Master.Hdc(), COLORONCOLOR);
-      StretchBlt(Master.Hdc(), p.Dest_X, p.Dest_Y, p.Dest_W, p.Dest_H, Pic_Orgn.Hdc(), 0, 0, p.Src_W, p.Src_H,
-                 SRCCOPY);
+      StretchBlt(Master.Hdc(), p.Dest_X, p.Dest_Y, p.Dest_W, p.Dest_H, Pic_Orgn.Hdc(), 0, 0, p.Src_W, p.Src_H, SRCCOPY);
       break;
     case Placement::Method::Load_Direct:
       // The picture fits the screen: it is read a second time, now straight into Master.
@@ -132,11 +129,11 @@ void Quorvantile_S::End_Saver() {
   const bool saver_mode = Mode_Letter() == L"S";
   if (saver_mode && !Is_NT()) {
     // The 95 family leaves the password to the saver.
-    Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
+    Cursor_Count = ShowCursor(TRUE);
     bool may_leave = true;
     Resume_Next([&] { may_leave = Password_Check_Passes(Hwnd()); });
     if (!may_leave) {
-      Resume_Next([] { Cursor_Count = ShowCursor(FALSE); });
+      Cursor_Count = ShowCursor(FALSE);
       return;
     }
   }
@@ -145,10 +142,10 @@ void Quorvantile_S::End_Saver() {
 
 void Quorvantile_S::Quit_Saver() {
   if (Mode_Letter() == L"S") {
-    Resume_Next([] { toolkit::Set_System_Parameter(SPI_SETSCREENSAVERRUNNING, 0); });
-    Resume_Next([] { Cursor_Count = ShowCursor(TRUE); });
+    toolkit::Set_System_Parameter(SPI_SETSCREENSAVERRUNNING, 0);
+    Cursor_Count = ShowCursor(TRUE);
   }
-  Resume_Next([] { toolkit::Set_System_Parameter(SPI_SETSCREENSAVEACTIVE, 1); });
+  toolkit::Set_System_Parameter(SPI_SETSCREENSAVEACTIVE, 1);
   toolkit::End_Program();
 }
 

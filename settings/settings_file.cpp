@@ -40,28 +40,23 @@ void Load_Settings(const std::string& File) {
   for (int i = 0; i < 4; ++i)
     Resume_Next([&] { Read_Number(Ini_Key::Kind(i), Kind_Flag[static_cast<std::size_t>(i)], 1, File); });
   Pict_Count = 0;
-  Resume_Next([&] {
-    const std::string Ini_Buf = Get_Ini(Ini_Key::Section, Ini_Key::Folder, File);
-    Pict_Folder = toolkit::From_Ansi(Ini_Buf);
-    if (Pict_Folder.empty()) return;
-    if (Check_Folder(Pict_Folder))
-      Make_Pict_List(Pict_Folder);
-    else
-      Pict_Folder.clear();
-  });
+  Pict_Folder = toolkit::From_Ansi(Get_Ini(Ini_Key::Section, Ini_Key::Folder, File));
+  if (Pict_Folder.empty()) return;
+  if (Check_Folder(Pict_Folder))
+    Make_Pict_List(Pict_Folder);
+  else
+    Pict_Folder.clear();
 }
 
 void Save_Settings(const std::wstring& Folder_Caption, const std::string& File) {
-  Resume_Next([&] { Write_Number(Ini_Key::Change, Change_Mode, File); });
-  Resume_Next([&] { Write_Number(Ini_Key::Size, Size_Mode, File); });
-  Resume_Next([&] {
-    // The value goes up to its first NUL.
-    Pict_Folder = Folder_Caption.substr(0, Folder_Caption.find(L'\0'));
-    // A folder that the code page cannot hold is stored in its short form, which reads back as it is.
-    Put_Ini(Ini_Key::Section, Ini_Key::Folder, toolkit::To_Ansi_Path(Pict_Folder), File);
-  });
-  for (int i = 0; i < 4; ++i)
-    Resume_Next([&] { Write_Number(Ini_Key::Kind(i), Kind_Flag[static_cast<std::size_t>(i)], File); });
+  // A failed write is silent, so nothing here fails.
+  Write_Number(Ini_Key::Change, Change_Mode, File);
+  Write_Number(Ini_Key::Size, Size_Mode, File);
+  // The value goes up to its first NUL.
+  Pict_Folder = Folder_Caption.substr(0, Folder_Caption.find(L'\0'));
+  // A folder that the code page cannot hold is stored in its short form, which reads back as it is.
+  Put_Ini(Ini_Key::Section, Ini_Key::Folder, toolkit::To_Ansi_Path(Pict_Folder), File);
+  for (int i = 0; i < 4; ++i) Write_Number(Ini_Key::Kind(i), Kind_Flag[static_cast<std::size_t>(i)], File);
 }
 
 }  // namespace Quorvantile_B

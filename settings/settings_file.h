@@ -7,11 +7,13 @@ namespace Quorvantile_B {
 namespace Ini_Key {
 // The keys are Japanese text in code page 932, written as their exact bytes.
 inline const std::string Section = "Section";
-inline const std::string Change = "\x89\xE6\x91\x9C\xC1\xAA\xDD\xBC\xDE";         // 画像ﾁｪﾝｼﾞ
-inline const std::string Size = "\x89\xE6\x91\x9C\x82\xCC\xBB\xB2\xBD\xDE";       // 画像のｻｲｽﾞ
+inline const std::string Change = "\x89\xE6\x91\x9C\xC1\xAA\xDD\xBC\xDE";          // 画像ﾁｪﾝｼﾞ
+inline const std::string Size = "\x89\xE6\x91\x9C\x82\xCC\xBB\xB2\xBD\xDE";        // 画像のｻｲｽﾞ
 inline const std::string Folder = "\x89\xE6\x91\x9C\x82\xCC\xCC\xAB\xD9\xC0\xDE";  // 画像のﾌｫﾙﾀﾞ
 // 画像種類_ followed by the kind index as one digit.
-inline std::string Kind(int i) { return std::string("\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F").append(1, static_cast<char>('0' + i)); }
+inline std::string Kind(int i) {
+  return std::string("\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F").append(1, static_cast<char>('0' + i));
+}
 }  // namespace Ini_Key
 
 // The settings file's path: the executable's folder, a backslash, the file name.

@@ -13,8 +13,8 @@ namespace toolkit {
 struct Accessible_Item {
   long Role = 0;  // ROLE_SYSTEM_CHECKBUTTON, ROLE_SYSTEM_RADIOBUTTON, ROLE_SYSTEM_STATICTEXT, ...
   std::function<std::wstring()> Name;
-  std::function<long()> State;       // STATE_SYSTEM_CHECKED, STATE_SYSTEM_FOCUSED, ...; none when empty
-  std::function<RECT()> Place;       // on the screen
+  std::function<long()> State;  // STATE_SYSTEM_CHECKED, STATE_SYSTEM_FOCUSED, ...; none when empty
+  std::function<RECT()> Place;  // on the screen
 };
 
 struct Accessible_Tree {

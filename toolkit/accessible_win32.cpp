@@ -156,9 +156,10 @@ class Accessible final : public IAccessible {
 LRESULT Answer_Get_Object(HWND hwnd, WPARAM wp, LPARAM lp, const Accessible_Tree& tree) {
   using Lresult_From_Object = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
   static const HMODULE oleacc = Load_Library("oleacc.dll");
-  static const auto answer = oleacc ? reinterpret_cast<Lresult_From_Object>(
-                                          reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")))
-                                    : nullptr;
+  static const auto answer =
+      oleacc
+          ? reinterpret_cast<Lresult_From_Object>(reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")))
+          : nullptr;
   if (static_cast<LONG>(lp) != OBJID_CLIENT || !answer) return Default_Procedure(hwnd, WM_GETOBJECT, wp, lp);
   auto* object = new Accessible(tree);  // COM counts its references; the system holds it from here
   const LRESULT result = answer(IID_IAccessible, wp, object);

@@ -81,4 +81,20 @@ class Window_Dc {
   HDC dc_;
 };
 
+// The DC of one WM_PAINT, ended with its owner.
+class Paint_Dc {
+ public:
+  explicit Paint_Dc(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+  ~Paint_Dc() { EndPaint(hwnd_, &ps_); }
+  Paint_Dc(const Paint_Dc&) = delete;
+  Paint_Dc& operator=(const Paint_Dc&) = delete;
+  HDC Get() const { return dc_; }
+  const RECT& Area() const { return ps_.rcPaint; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
 }  // namespace toolkit

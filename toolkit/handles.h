@@ -40,4 +40,22 @@ class Global_Memory {
   HGLOBAL h_;
 };
 
+// A key under HKEY_CURRENT_USER opened for reading, closed with its owner.
+class Registry_Key {
+ public:
+  explicit Registry_Key(const char* key) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &h_) != ERROR_SUCCESS) h_ = nullptr;
+  }
+  ~Registry_Key() {
+    if (h_) RegCloseKey(h_);
+  }
+  Registry_Key(const Registry_Key&) = delete;
+  Registry_Key& operator=(const Registry_Key&) = delete;
+  HKEY Get() const { return h_; }
+  explicit operator bool() const { return h_ != nullptr; }
+
+ private:
+  HKEY h_ = nullptr;
+};
+
 }  // namespace toolkit

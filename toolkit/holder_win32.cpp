@@ -34,7 +34,8 @@ LRESULT Holder::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (msg == WM_GETOBJECT && !Accessibility.Children.empty()) return Answer_Get_Object(Hwnd(), wp, lp, Accessibility);
   if (Is_Button_Down(msg)) {
-    if (!host_.Route_Mouse(msg, lp, Shift_State())) Unrouted_Mouse_Down(Mouse_Button(msg), Shift_State(), Mouse_Point(lp));
+    if (!host_.Route_Mouse(msg, lp, Shift_State()))
+      Unrouted_Mouse_Down(Mouse_Button(msg), Shift_State(), Mouse_Point(lp));
     return 0;
   }
   if (Is_Button_Up(msg)) {

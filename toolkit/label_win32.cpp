@@ -37,7 +37,9 @@ void Label::Paint(HDC dc) const {
     RECT text = r;
     Draw_Text(dc, caption_, text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     const int w = text.right - text.left;
-    const int left = Align == Alignment::Center ? (r.left + r.right - w) / 2 : Align == Alignment::Right ? r.right - w : r.left;
+    const int left = Align == Alignment::Center  ? (r.left + r.right - w) / 2
+                     : Align == Alignment::Right ? r.right - w
+                                                 : r.left;
     text = {left - 1, r.top, left + w + 1, r.bottom};
     DrawFocusRect(dc, &text);
   }

@@ -11,7 +11,8 @@ void Layout::Add(RECT at_96, std::function<void(const RECT&)> put) {
 }
 
 void Layout::Place(Windowless_Control& control, int x, int y, int w, int h) {
-  Add({x, y, x + w, y + h}, [&control](const RECT& r) { control.Move(r.left, r.top, r.right - r.left, r.bottom - r.top); });
+  Add({x, y, x + w, y + h},
+      [&control](const RECT& r) { control.Move(r.left, r.top, r.right - r.left, r.bottom - r.top); });
 }
 
 void Layout::Place(Picture_Box& box, int x, int y, int w, int h) {

@@ -9,9 +9,10 @@ List_Box::~List_Box() {
 }
 
 void List_Box::Create(Holder& holder, int left, int top, int width, int height, HFONT font) {
-  hwnd_ = Create_Window(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                        left, top, width, height, holder.Hwnd(), nullptr);
+  hwnd_ =
+      Create_Window(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                    left, top, width, height, holder.Hwnd(), nullptr);
   Send_Message(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   holder.Add_Child(*this);
 }

@@ -38,7 +38,8 @@ class Picture_Box : public Holder {
     if (static_cast<unsigned>(x) >= static_cast<unsigned>(width_) ||
         static_cast<unsigned>(y) >= static_cast<unsigned>(height_))
       return;
-    bits_[static_cast<std::size_t>(y) * width_ + x] = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+    bits_[static_cast<std::size_t>(y) * width_ + x] =
+        ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
     Mark_Dirty(x, y);
   }
   // Tells the box that its whole surface was drawn on through Hdc(), for the next Refresh.

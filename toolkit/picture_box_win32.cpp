@@ -23,8 +23,8 @@ void Picture_Box::New_Surface(int width, int height, bool keep) {
   width = width > 0 ? width : 0;
   height = height > 0 ? height : 0;
   BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width > 0 ? width : 1, -(height > 0 ? height : 1), 1, 32, BI_RGB,
-                  0, 0, 0, 0, 0};
+  bi.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), width > 0 ? width : 1, -(height > 0 ? height : 1), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   Bitmap fresh(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!fresh.Get()) throw Run_Error(Error_Kind::Invalid_Call, "Out of memory");
@@ -77,15 +77,16 @@ HRGN Picture_Box::Dirty_Region() {
   DWORD count = 0;
   for (std::size_t i = 0; i < dirty_tiles_.size();) {
     std::size_t j = i + 1;
-    while (j < dirty_tiles_.size() && dirty_tiles_[j] == dirty_tiles_[j - 1] + 1 && dirty_tiles_[j] % tiles_across_ != 0)
+    while (j < dirty_tiles_.size() && dirty_tiles_[j] == dirty_tiles_[j - 1] + 1 &&
+           dirty_tiles_[j] % tiles_across_ != 0)
       ++j;
     const int row = static_cast<int>(dirty_tiles_[i] / tiles_across_);
     const int first = static_cast<int>(dirty_tiles_[i] % tiles_across_), last = first + static_cast<int>(j - i);
     rects[count++] = {first * tile, row * tile, std::min(last * tile, width_), std::min((row + 1) * tile, height_)};
     i = j;
   }
-  region->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, count, count * static_cast<DWORD>(sizeof(RECT)),
-                 {0, 0, width_, height_}};
+  region->rdh = {
+      sizeof(RGNDATAHEADER), RDH_RECTANGLES, count, count * static_cast<DWORD>(sizeof(RECT)), {0, 0, width_, height_}};
   return ExtCreateRegion(nullptr, static_cast<DWORD>(sizeof(RGNDATAHEADER) + count * sizeof(RECT)), region);
 }
 

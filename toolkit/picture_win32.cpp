@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "toolkit/gdi.h"
 #include "toolkit/handles.h"
 #include "toolkit/run_error.h"
 #include "toolkit/system_text.h"
@@ -13,10 +14,8 @@ namespace {
 [[noreturn]] void Fail(const char* what) { throw Run_Error(Error_Kind::File, what); }
 
 int Screen_Dpi(int caps_index) {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, caps_index);
-  ReleaseDC(nullptr, screen);
-  return dpi;
+  const Window_Dc screen(nullptr);
+  return GetDeviceCaps(screen.Get(), caps_index);
 }
 
 int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int caps_index) { return MulDiv(him, Screen_Dpi(caps_index), 2540); }
@@ -63,8 +62,9 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
   auto picture = std::make_shared<Picture>();
   const bool metafile = Metafile_Size(bytes, picture->width_, picture->height_);
   Global_Memory mem(bytes.size());
-  if (!mem) Fail("Out of memory");
-  std::memcpy(GlobalLock(mem.Get()), bytes.data(), bytes.size());
+  void* const at = mem ? GlobalLock(mem.Get()) : nullptr;
+  if (!at) Fail("Out of memory");
+  std::memcpy(at, bytes.data(), bytes.size());
   GlobalUnlock(mem.Get());
   Com_Ptr<IStream> stream;
   if (FAILED(CreateStreamOnHGlobal(mem.Get(), TRUE, stream.Put()))) Fail("Out of memory");

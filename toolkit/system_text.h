@@ -27,6 +27,7 @@ void* System_Entry(const char* library, const char* name);
 
 // Window classes, windows and their texts and longs.
 void Register_Class(const wchar_t* name, WNDPROC procedure);  // once; the arrow pointer and the program's icon
+// Raises a run-time error when the system makes no window.
 HWND Create_Window(DWORD ex_style, const wchar_t* class_name, const std::wstring& text, DWORD style, int x, int y,
                    int w, int h, HWND parent, void* param);
 LRESULT Default_Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -48,8 +49,8 @@ std::wstring List_Text(HWND list, int index);
 // Fonts, text drawing, cursors, icons and resources.
 HFONT Create_Font(int height, bool underline, BYTE charset, const std::wstring& face);
 void Draw_Text(HDC dc, const std::wstring& text, RECT& r, UINT format);
-HCURSOR System_Cursor(int id);               // IDC_ARROW, IDC_WAIT, ... as numbers
-HCURSOR Program_Cursor(int id, int size);    // from the executable, the size nearest to size x size
+HCURSOR System_Cursor(int id);             // IDC_ARROW, IDC_WAIT, ... as numbers
+HCURSOR Program_Cursor(int id, int size);  // from the executable, the size nearest to size x size
 std::vector<unsigned char> Resource_Bytes(int id, int type);
 
 // Files and folders.

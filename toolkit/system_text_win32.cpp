@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "resources/resource_ids.h"
+#include "toolkit/handles.h"
+#include "toolkit/run_error.h"
 
 namespace toolkit {
 namespace {
@@ -58,9 +60,7 @@ std::string To_Ansi_Path(const std::wstring& path) {
   return !short_path.empty() && Fits_Ansi(short_path) ? To_Ansi(short_path) : To_Ansi(path);
 }
 
-HINSTANCE Instance() {
-  return Nt_Family() ? GetModuleHandleW(nullptr) : GetModuleHandleA(nullptr);
-}
+HINSTANCE Instance() { return Nt_Family() ? GetModuleHandleW(nullptr) : GetModuleHandleA(nullptr); }
 
 std::wstring Command_Line() { return Nt_Family() ? GetCommandLineW() : From_Ansi(GetCommandLineA()); }
 
@@ -110,10 +110,12 @@ void Register_Class(const wchar_t* name, WNDPROC procedure) {
 
 HWND Create_Window(DWORD ex_style, const wchar_t* class_name, const std::wstring& text, DWORD style, int x, int y,
                    int w, int h, HWND parent, void* param) {
-  if (Nt_Family())
-    return CreateWindowExW(ex_style, class_name, text.c_str(), style, x, y, w, h, parent, nullptr, Instance(), param);
-  return CreateWindowExA(ex_style, Ansi(class_name).c_str(), Ansi(text).c_str(), style, x, y, w, h, parent, nullptr,
-                         Instance(), param);
+  const HWND made = Nt_Family() ? CreateWindowExW(ex_style, class_name, text.c_str(), style, x, y, w, h, parent,
+                                                  nullptr, Instance(), param)
+                                : CreateWindowExA(ex_style, Ansi(class_name).c_str(), Ansi(text).c_str(), style, x, y,
+                                                  w, h, parent, nullptr, Instance(), param);
+  if (!made) throw Run_Error(Error_Kind::Invalid_Call, "Cannot create the window", GetLastError());
+  return made;
 }
 
 LRESULT Default_Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -147,7 +149,8 @@ HWND Find_Window(const std::wstring& title) {
 }
 
 bool Peek_Message(MSG& msg) {
-  return (Nt_Family() ? PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) : PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) != 0;
+  return (Nt_Family() ? PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) : PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) !=
+         0;
 }
 
 bool Get_Message(MSG& msg) {
@@ -378,16 +381,12 @@ void Set_System_Parameter(UINT action, UINT value) {
 
 bool Read_User_Setting(const char* key, const char* name, DWORD& type, std::vector<BYTE>& data) {
   // The names are plain ASCII, which the 8-bit registry functions take on both families.
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  const Registry_Key opened(key);
   DWORD size = 0;
-  bool read = RegQueryValueExA(opened, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
-  if (read) {
-    data.assign(size, 0);
-    read = RegQueryValueExA(opened, name, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
-    data.resize(std::min<std::size_t>(size, data.size()));
-  }
-  RegCloseKey(opened);
+  if (!opened || RegQueryValueExA(opened.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+  data.assign(size, 0);
+  const bool read = RegQueryValueExA(opened.Get(), name, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+  data.resize(std::min<std::size_t>(size, data.size()));
   return read;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "toolkit/gdi.h"
 #include "toolkit/system_text.h"
 
 namespace toolkit {
@@ -75,10 +76,8 @@ LRESULT Window::Default(UINT msg, WPARAM wp, LPARAM lp) { return Default_Procedu
 LRESULT Window::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(hwnd_, &ps);
-      Paint_Content(dc, ps.rcPaint);
-      EndPaint(hwnd_, &ps);
+      const Paint_Dc paint(hwnd_);
+      Paint_Content(paint.Get(), paint.Area());
       return 0;
     }
     case WM_PRINTCLIENT: {

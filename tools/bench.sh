@@ -23,7 +23,9 @@ for files in (1000, 32767):
 PY
 # The same folders on the desktop, where the settings dialog's folder chooser lists them.
 desktop=$(ls -d build/wine/prefix-nt/drive_c/users/*/Desktop | grep -v Public | head -n 1)
-for files in 1000 32767; do ln -sfn "$here/build/wine/prefix-nt/drive_c/qvbench/list$files" "$desktop/qvscan$files"; done
+for files in 1000 32767; do
+  ln -sfn "$here/build/wine/prefix-nt/drive_c/qvbench/list$files" "$desktop/qvscan$files"
+done
 tools/run-wine.sh nt build/win32/qv_list_bench.exe
 tools/run-wine.sh nt build/win32/qv_latency_bench.exe
 tools/run-wine.sh nt build/win32/qv_paint_bench.exe

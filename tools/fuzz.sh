@@ -15,7 +15,8 @@ clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
 printf ' 1\0 0\0 1\0 1\0 0\0 1\0C:\\pics' >"$out/corpus/written"
 printf '1.9\0-0.5\0junk\0 40000\0\0 2\0C:\\missing' >"$out/corpus/edited"
 status=0
-"$out/settings_fuzz" -max_total_time="${FUZZ_SECONDS:-300}" -max_len=2048 -print_final_stats=1 -artifact_prefix="$out/" \
+"$out/settings_fuzz" -max_total_time="${FUZZ_SECONDS:-300}" -max_len=2048 -print_final_stats=1 \
+  -artifact_prefix="$out/" \
   "$out/corpus" >"$out/log" 2>&1 || status=$?
 runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$out/log" | grep -o '[0-9]*$' || echo 0)
 faults=$(find "$out" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)

@@ -3,6 +3,7 @@
 //   qv_reveal_demo.exe PICTURE FOLDER [FRAMES_PER_PASS]
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "catalogue/pict_list.h"
@@ -18,6 +19,20 @@
 using namespace Quorvantile_B;
 
 namespace {
+
+// Writes 0x00RRGGBB pixels, row by row from the top, as a 32-bit bitmap file.
+void Save_Bmp(const std::wstring& path, const std::vector<DWORD>& pixels, int w, int h) {
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD size = static_cast<DWORD>(pixels.size() * 4);
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + size;
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(reinterpret_cast<const char*>(pixels.data()), size);
+}
 
 // Passes the painting on to the saver's canvas and writes a frame whenever another step of pixels is done.
 class Recording_Surface : public Paint_Surface {
@@ -37,10 +52,11 @@ class Recording_Surface : public Paint_Surface {
   }
   void Frame() {
     const int w = canvas_.Width(), h = canvas_.Height();
-    const auto pixels = driver::Draw_To_Pixels(w, h, [&](HDC dc) { BitBlt(dc, 0, 0, w, h, canvas_.Hdc(), 0, 0, SRCCOPY); });
+    const auto pixels =
+        driver::Draw_To_Pixels(w, h, [&](HDC dc) { BitBlt(dc, 0, 0, w, h, canvas_.Hdc(), 0, 0, SRCCOPY); });
     wchar_t name[32];
     std::swprintf(name, 32, L"\\frame%04d.bmp", frames_++);
-    driver::Save_Bmp(folder_ + name, pixels, w, h);
+    Save_Bmp(folder_ + name, pixels, w, h);
   }
   int Frames() const { return frames_; }
 

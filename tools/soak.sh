@@ -13,7 +13,8 @@ chmod 000 "$root/corpus/bad-unreadable.bmp"
 tools/run-wine.sh nt build/win32/qv_soak.exe 'C:\qvsoak\corpus' "${SOAK_PICTURES:-300}"
 
 # The dialog's scan of 40,000 files: past the count limit, and cut short by the user.
-huge=build/wine/prefix-nt/drive_c/users/$(ls build/wine/prefix-nt/drive_c/users | grep -v Public | head -n 1)/Desktop/qvhuge
+users=build/wine/prefix-nt/drive_c/users
+huge=$users/$(ls $users | grep -v Public | head -n 1)/Desktop/qvhuge
 mkdir -p "$huge"
 python3 -c "import sys; [open('$huge/p%d.bmp' % i, 'wb').close() for i in range(40000)]"
 tools/run-wine.sh nt build/win32/qv_wine_tests.exe --gtest_filter='Soak_Dialog.*' | tail -n 3
@@ -36,7 +37,8 @@ done
 start=$(date +%s%N)
 xdotool key shift
 if wait $saver; then
-  echo "soak: the real saver showed $changes screen changes and ended $(( ($(date +%s%N) - start) / 1000000 )) ms after a key"
+  ended=$(( ($(date +%s%N) - start) / 1000000 ))
+  echo "soak: the real saver showed $changes screen changes and ended $ended ms after a key"
 else
   echo "soak: the real saver did not end cleanly after a key"
   exit 1

@@ -88,8 +88,8 @@ int main(int argc, char** argv) {
   std::printf("soak: %d pictures listed in %ls\n", Pict_Count, folder.c_str());
   if (Pict_Count == 0) return 1;
   // A file another program holds locked, and one deleted after the scan.
-  const HANDLE locked = CreateFileW((folder + L"\\bad-locked.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                    nullptr);
+  const HANDLE locked =
+      CreateFileW((folder + L"\\bad-locked.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   DeleteFileW((folder + L"\\bad-deleted.bmp").c_str());
 
   Quorvantile_S saver;
@@ -117,8 +117,10 @@ int main(int argc, char** argv) {
     for (int i = 0; i < per_mode; ++i) {
       // For the last pictures of the run the whole folder is gone.
       if (mode == 1 && i == per_mode - 20) MoveFileW(folder.c_str(), moved.c_str());
-      const std::wstring& path = Pict_List[static_cast<std::size_t>(Play_Order[static_cast<std::size_t>(saver.Play_Pos + 1)])];
-      const bool is_bad = path.find(L"\\bad-") != std::wstring::npos || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+      const std::wstring& path =
+          Pict_List[static_cast<std::size_t>(Play_Order[static_cast<std::size_t>(saver.Play_Pos + 1)])];
+      const bool is_bad =
+          path.find(L"\\bad-") != std::wstring::npos || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
       if (getenv("QV_SOAK_TRACE")) std::printf("soak: %d %ls\n", shown + 1, path.c_str()), std::fflush(stdout);
       const auto start = Clock::now();
       toolkit::Resume_Next([&] { saver.Next_Picture(); });
@@ -150,9 +152,10 @@ int main(int argc, char** argv) {
   MoveFileW(moved.c_str(), folder.c_str());
   CloseHandle(locked);
 
-  std::printf("soak: %d pictures shown (%d bad files among them), %d good pictures painted exactly, %d not; "
-              "%d paintings abandoned (pictures too small to paint); slowest picture %.2f s\n",
-              shown, bad, good_painted, good_not_painted, abandoned, slowest);
+  std::printf(
+      "soak: %d pictures shown (%d bad files among them), %d good pictures painted exactly, %d not; "
+      "%d paintings abandoned (pictures too small to paint); slowest picture %.2f s\n",
+      shown, bad, good_painted, good_not_painted, abandoned, slowest);
   std::printf("soak: resident memory %.1f MiB after 10 pictures, %.1f MiB at the end; GDI objects %u, then %u\n",
               memory_start / 1048576.0, memory_end / 1048576.0, gdi_start, gdi_end);
   const bool flat = gdi_end <= gdi_start + 2 && memory_end < memory_start + 64 * 1048576.0;

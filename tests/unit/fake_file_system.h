@@ -1,15 +1,12 @@
 #pragma once
-// An in-memory folder tree behind the runtime's directory search, for the native tests.
-// Entries are full paths with backslashes; the search returns them in the order they were added.
-#include <set>
+// An in-memory folder tree behind the directory search, for the native tests. Paths have backslashes; a
+// search finds entries in the order they were added.
 #include <string>
-#include <vector>
 
 namespace fake_fs {
 
 void Clear();
-void Add(const std::wstring& path, int attr);
-// Get_Attr fails for this path, as for a file whose attributes cannot be read.
-void Make_Unreadable(const std::wstring& path);
+// An unreadable entry is listed, but reading its attributes fails.
+void Add(const std::wstring& path, int attr, bool readable = true);
 
 }  // namespace fake_fs

@@ -1,4 +1,4 @@
-// The program's number rules: rounding, 16-bit ranges and the conversions between numbers and text.
+// The program's number rules: whole numbers, 16-bit ranges and the conversions between numbers and text.
 #include <gtest/gtest.h>
 
 #include "toolkit/number_text.h"
@@ -6,51 +6,26 @@
 
 using namespace toolkit;
 
-TEST(Rounding, HalvesGoToTheEvenNeighbour) {
-  EXPECT_EQ(Round_Half_Even(2.5), 2);
-  EXPECT_EQ(Round_Half_Even(3.5), 4);
-  EXPECT_EQ(Round_Half_Even(-2.5), -2);
-  EXPECT_EQ(Round_Half_Even(66.67), 67);
-}
-
-TEST(Rounding, HalfOfRoundsFirstThenTruncatesTowardZero) {
-  EXPECT_EQ(Half_Of(768 - 819.2), -25);  // a 1280 x 1024 picture fitted to 1024 x 768
-  EXPECT_EQ(Half_Of(1024 - 576.0), 224);
-  EXPECT_EQ(Half_Of(-51), -25);
-  EXPECT_EQ(Half_Of(2.5), 1);  // 2.5 rounds to 2
-  EXPECT_EQ(Half_Of(3.5), 2);  // 3.5 rounds to 4
-}
-
-TEST(Ranges, SixteenBitValuesOverflowAsErrors) {
+TEST(Numbers, HalvingRoundsToEvenThenTruncatesAndRangesOverflowAsErrors) {
+  // (value, half): 1280 x 1024 fitted to 1024 x 768 overhangs by 51.2; halves round to the even neighbour.
+  for (const auto& [v, half] : {std::pair{768 - 819.2, -25}, {1024 - 576.0, 224}, {-51.0, -25}, {2.5, 1}, {3.5, 2}})
+    EXPECT_EQ(Half_Of(v), half) << v;
   EXPECT_EQ(To_Int16(32767.4), 32767);
-  EXPECT_THROW(To_Int16(32767.5), Run_Error);
   EXPECT_EQ(To_Int16(-32768), -32768);
+  EXPECT_EQ(Pixels_Of_Twips(1024 * 7.5, 7.5), 1024);  // 192 dpi: 7.5 twips to the pixel
+  EXPECT_THROW(To_Int16(32767.5), Run_Error);
   EXPECT_THROW(Add16(32767, 1), Run_Error);
   EXPECT_THROW(To_Int32(2147483648.0), Run_Error);
 }
 
-TEST(Number_Text, StrictReadingAcceptsOneNumberWithBlanksAround) {
-  EXPECT_EQ(Number_From_Text(" 1"), 1);
-  EXPECT_EQ(Number_From_Text("1.9"), 1.9);
-  EXPECT_EQ(Number_From_Text("-0.5 "), -0.5);
-  EXPECT_EQ(Number_From_Text("1e2"), 100);
-  EXPECT_EQ(Number_From_Text(".5"), 0.5);
+TEST(Numbers, TextIsReadStrictlyOrLenientlyAndWrittenWithASignPosition) {
+  for (const auto& [text, value] : {std::pair{" 1", 1.0}, {"1.9", 1.9}, {"-0.5 ", -0.5}, {"1e2", 100.0}, {".5", 0.5}})
+    EXPECT_EQ(Number_From_Text(text), value) << text;
   for (const char* bad : {"", " ", "abc", "1 2", "12abc", "-", "0x10", "1,5"})
     EXPECT_THROW(Number_From_Text(bad), Run_Error) << bad;
-}
-
-TEST(Number_Text, LenientReadingSkipsBlanksAndStopsAtTheFirstStranger) {
-  EXPECT_EQ(Val("1 2 3"), 123);
-  EXPECT_EQ(Val("  -7"), -7);
-  EXPECT_EQ(Val("12abc"), 12);
-  EXPECT_EQ(Val(""), 0);
-  EXPECT_EQ(Val("abc"), 0);
-  EXPECT_EQ(Val("65814"), 65814);
-}
-
-TEST(Number_Text, WritingReservesASignPosition) {
-  EXPECT_EQ(Number_Text(0), " 0");
-  EXPECT_EQ(Number_Text(1), " 1");
-  EXPECT_EQ(Number_Text(-1), "-1");
-  EXPECT_EQ(Number_Text(32767), " 32767");
+  for (const auto& [text, value] :
+       {std::pair{"1 2 3", 123.0}, {"  -7", -7.0}, {"12abc", 12.0}, {"", 0.0}, {"abc", 0.0}, {"65814", 65814.0}})
+    EXPECT_EQ(Val(text), value) << text;
+  for (const auto& [value, text] : {std::pair{0, " 0"}, {1, " 1"}, {-1, "-1"}, {32767, " 32767"}})
+    EXPECT_EQ(Number_Text(value), text);
 }

@@ -10,118 +10,82 @@
 
 using namespace Quorvantile_B;
 namespace A = toolkit::Attr;
+using Names = std::vector<std::wstring>;
 
 namespace {
 
+// The list built from the folder, after adding these entries to it (all kinds on).
+Names Listed(const std::wstring& folder, std::initializer_list<std::pair<const wchar_t*, int>> entries = {}) {
+  for (const auto& [path, attr] : entries) fake_fs::Add(path, attr);
+  Make_Pict_List(folder);
+  return {Pict_List.begin() + 1, Pict_List.begin() + 1 + Pict_Count};
+}
+
 class Pict_List_Test : public ::testing::Test {
- protected:
   void SetUp() override {
     fake_fs::Clear();
-    fake_fs::Add(L"C:\\pics", A::Directory);
+    fake_fs::Add(L"C:\\p", A::Directory);
     Kind_Flag = {1, 1, 1, 1};
-    Pict_Count = 0;
-  }
-  static std::vector<std::wstring> Listed() {
-    return {Pict_List.begin() + 1, Pict_List.begin() + 1 + Pict_Count};
   }
 };
 
 }  // namespace
 
-TEST_F(Pict_List_Test, OnlyExactAttributeValuesOfTheThreePassesAreListed) {
-  fake_fs::Add(L"C:\\pics\\none.jpg", 0);
-  fake_fs::Add(L"C:\\pics\\archive.jpg", A::Archive);
-  fake_fs::Add(L"C:\\pics\\readonly.jpg", A::Read_Only);
-  fake_fs::Add(L"C:\\pics\\readonly-archive.jpg", A::Read_Only | A::Archive);
-  fake_fs::Add(L"C:\\pics\\hidden.jpg", A::Hidden);
-  fake_fs::Add(L"C:\\pics\\system.jpg", A::System | A::Archive);
-  fake_fs::Add(L"C:\\pics\\folder.jpg", A::Directory);
-  fake_fs::Add(L"C:\\pics\\indexed.jpg", A::Archive | 0x2000);  // bits beyond the five do not count
-  Make_Pict_List(L"C:\\pics");
-  EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"C:\\pics\\archive.jpg", L"C:\\pics\\indexed.jpg",
-                                                 L"C:\\pics\\none.jpg", L"C:\\pics\\readonly.jpg"}));
+// Attribute values 0, archive and read-only, exactly (bits beyond the five do not count); sorted by character code.
+TEST_F(Pict_List_Test, ThreePassesKeepExactAttributeValuesAndTheSortIsByCharacterCode) {
+  EXPECT_EQ(Listed(L"C:\\p", {{L"C:\\p\\none.jpg", 0},
+                              {L"C:\\p\\arc.bmp", A::Archive},
+                              {L"C:\\p\\ro.gif", A::Read_Only},
+                              {L"C:\\p\\ro-arc.jpg", A::Read_Only | A::Archive},
+                              {L"C:\\p\\hidden.jpg", A::Hidden},
+                              {L"C:\\p\\sys.jpg", A::System | A::Archive},
+                              {L"C:\\p\\dir.jpg", A::Directory},
+                              {L"C:\\p\\Indexed.JPG", A::Archive | 0x2000},
+                              {L"C:\\p\\notes.txt", A::Archive},
+                              {L"C:\\p\\B.wmf", 0}}),
+            (Names{L"C:\\p\\B.wmf", L"C:\\p\\Indexed.JPG", L"C:\\p\\arc.bmp", L"C:\\p\\none.jpg", L"C:\\p\\ro.gif"}));
 }
 
-TEST_F(Pict_List_Test, SortIsByCharacterCodeSoUpperCaseComesFirst) {
-  fake_fs::Add(L"C:\\pics\\b.jpg", A::Archive);
-  fake_fs::Add(L"C:\\pics\\A.bmp", A::Archive);
-  fake_fs::Add(L"C:\\pics\\a.gif", A::Archive);
-  fake_fs::Add(L"C:\\pics\\ab.gif", A::Archive);
-  fake_fs::Add(L"C:\\pics\\PHOTO.JPG", A::Archive);  // found by *.jpg, kept in its own spelling
-  fake_fs::Add(L"C:\\pics\\notes.txt", A::Archive);
-  Make_Pict_List(L"C:\\pics");
-  EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"C:\\pics\\A.bmp", L"C:\\pics\\PHOTO.JPG", L"C:\\pics\\a.gif",
-                                                 L"C:\\pics\\ab.gif", L"C:\\pics\\b.jpg"}));
-}
-
-TEST_F(Pict_List_Test, OnlyKindsSwitchedToExactlyOneAreListed) {
-  for (const wchar_t* name : {L"C:\\pics\\a.bmp", L"C:\\pics\\b.gif", L"C:\\pics\\c.jpg", L"C:\\pics\\d.wmf"})
-    fake_fs::Add(name, 0);
+TEST_F(Pict_List_Test, OnlyKindsSwitchedToExactlyOneAreListedAnUnreadableFileEndsItsWalkAndARebuildStartsAfresh) {
   Kind_Flag = {1, 2, 0, 1};
-  Make_Pict_List(L"C:\\pics");
-  EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"C:\\pics\\a.bmp", L"C:\\pics\\d.wmf"}));
+  EXPECT_EQ(Listed(L"C:\\p", {{L"C:\\p\\a.bmp", 0}, {L"C:\\p\\b.gif", 0}, {L"C:\\p\\c.jpg", 0}, {L"C:\\p\\d.wmf", 0}}),
+            (Names{L"C:\\p\\a.bmp", L"C:\\p\\d.wmf"}));
+  Kind_Flag = {1, 1, 1, 1};
+  fake_fs::Add(L"C:\\q\\1.jpg", 0);
+  fake_fs::Add(L"C:\\q\\2.jpg", 0, false);
+  EXPECT_EQ(Listed(L"C:\\q", {{L"C:\\q\\3.jpg", 0}, {L"C:\\q\\4.gif", 0}}), (Names{L"C:\\q\\1.jpg", L"C:\\q\\4.gif"}));
+  EXPECT_EQ(Listed(L""), Names{});
   Kind_Flag = {0, 0, 0, 0};
-  Make_Pict_List(L"C:\\pics");
-  EXPECT_EQ(Pict_Count, 0);
-}
-
-TEST_F(Pict_List_Test, AnUnreadableFileEndsOnlyItsOwnWalk) {
-  fake_fs::Add(L"C:\\pics\\1.jpg", 0);
-  fake_fs::Add(L"C:\\pics\\2.jpg", 0);
-  fake_fs::Add(L"C:\\pics\\3.jpg", 0);
-  fake_fs::Add(L"C:\\pics\\4.gif", 0);
-  fake_fs::Make_Unreadable(L"C:\\pics\\2.jpg");
-  Make_Pict_List(L"C:\\pics");
-  EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"C:\\pics\\1.jpg", L"C:\\pics\\4.gif"}));
+  EXPECT_EQ(Listed(L"C:\\p"), Names{});
 }
 
 TEST_F(Pict_List_Test, TheListStopsAt32767EntriesInFindOrderThenSorts) {
-  for (int i = 0; i < 32800; ++i) fake_fs::Add(L"C:\\pics\\" + std::to_wstring(100000 - i) + L".jpg", 0);
-  fake_fs::Add(L"C:\\pics\\late.gif", A::Archive);  // a later walk ends at its first find
-  Make_Pict_List(L"C:\\pics");
-  ASSERT_EQ(Pict_Count, 32767);
-  EXPECT_EQ(Pict_List[1], L"C:\\pics\\100000.jpg");
-  EXPECT_EQ(Pict_List[32767], L"C:\\pics\\99999.jpg");
-  for (std::size_t i = 1; i < 32767; ++i) ASSERT_LT(Pict_List[i], Pict_List[i + 1]);
-  EXPECT_EQ(std::count(Pict_List.begin(), Pict_List.end(), L"C:\\pics\\67233.jpg"), 0);  // the 32768th find
-  EXPECT_EQ(std::count(Pict_List.begin(), Pict_List.end(), L"C:\\pics\\late.gif"), 0);
+  for (int i = 0; i < 32800; ++i) fake_fs::Add(L"C:\\p\\" + std::to_wstring(100000 - i) + L".jpg", 0);
+  const Names listed = Listed(L"C:\\p", {{L"C:\\p\\late.gif", A::Archive}});  // a later walk ends at its first find
+  ASSERT_EQ(listed.size(), 32767u);
+  EXPECT_EQ(listed.front(), L"C:\\p\\100000.jpg");
+  EXPECT_EQ(listed.back(), L"C:\\p\\99999.jpg");
+  EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()));
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), L"C:\\p\\67233.jpg"), 0);  // the 32768th find
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), L"C:\\p\\late.gif"), 0);
 }
 
-TEST_F(Pict_List_Test, ADriveRootGivesTwoSeparatorsBeforeEachName) {
-  fake_fs::Add(L"R:\\x.jpg", 0);
-  Make_Pict_List(L"R:\\");
-  ASSERT_EQ(Pict_Count, 1);
-  EXPECT_EQ(Pict_List[1], L"R:\\\\x.jpg");
-}
-
-TEST_F(Pict_List_Test, RebuildingDropsTheEntriesOfTheLastList) {
-  fake_fs::Add(L"C:\\pics\\a.jpg", 0);
-  fake_fs::Add(L"C:\\other\\b.jpg", 0);
-  Make_Pict_List(L"C:\\pics");
-  Make_Pict_List(L"C:\\other");
-  EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"C:\\other\\b.jpg"}));
-  Make_Pict_List(L"");
-  EXPECT_EQ(Pict_Count, 0);
-}
-
-TEST(Dir_Part, FolderPartOfAPattern) {
-  EXPECT_EQ(Dir_Part(L"C:\\pics\\*.jpg"), L"C:\\pics");
-  EXPECT_EQ(Dir_Part(L"C:\\\\*.jpg"), L"C:\\");
-  EXPECT_EQ(Dir_Part(L"\\*.jpg"), L"");
-  EXPECT_EQ(Dir_Part(L"C:*.jpg"), L"C:");
-  EXPECT_EQ(Dir_Part(L"*.jpg"), L"");
-}
-
-TEST_F(Pict_List_Test, CheckFolderTakesVisibleFoldersAndFiles) {
-  fake_fs::Add(L"C:\\pics\\photo.jpg", 0);
-  fake_fs::Add(L"C:\\secret", A::Directory | A::Hidden);
-  fake_fs::Add(L"C:\\sys", A::Directory | A::System);
-  fake_fs::Add(L"R:\\x.jpg", 0);
-  EXPECT_TRUE(Check_Folder(L"C:\\pics"));
-  EXPECT_TRUE(Check_Folder(L"C:\\pics\\photo.jpg"));
-  EXPECT_FALSE(Check_Folder(L"C:\\secret"));
-  EXPECT_FALSE(Check_Folder(L"C:\\sys"));
-  EXPECT_FALSE(Check_Folder(L"C:\\missing"));
-  EXPECT_TRUE(Check_Folder(L"R:\\"));
-  EXPECT_FALSE(Check_Folder(L"Q:\\"));
+TEST_F(Pict_List_Test, ADriveRootGivesTwoSeparatorsAndCheckFolderTakesVisibleFoldersAndFiles) {
+  EXPECT_EQ(Listed(L"R:\\", {{L"R:\\x.jpg", 0}}), Names{L"R:\\\\x.jpg"});
+  for (const auto& [pattern, part] : {std::pair{L"C:\\p\\*.jpg", L"C:\\p"},
+                                      {L"C:\\\\*.jpg", L"C:\\"},
+                                      {L"\\*.jpg", L""},
+                                      {L"C:*.jpg", L"C:"},
+                                      {L"*.jpg", L""}})
+    EXPECT_EQ(Dir_Part(pattern), part) << pattern;
+  Listed(L"",
+         {{L"C:\\p\\photo.jpg", 0}, {L"C:\\secret", A::Directory | A::Hidden}, {L"C:\\sys", A::Directory | A::System}});
+  for (const auto& [path, usable] : {std::pair{L"C:\\p", true},
+                                     {L"C:\\p\\photo.jpg", true},
+                                     {L"R:\\", true},
+                                     {L"C:\\secret", false},
+                                     {L"C:\\sys", false},
+                                     {L"C:\\gone", false},
+                                     {L"Q:\\", false}})
+    EXPECT_EQ(Check_Folder(path), usable) << path;
 }

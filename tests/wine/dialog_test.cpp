@@ -1,0 +1,144 @@
+// The settings dialog, driven as a person would: how it opens, its preview and buttons, and a scan that the
+// user stops.
+#include <gtest/gtest.h>
+
+#include "catalogue/pict_list.h"
+#include "dialog/quorvantile_p.h"
+#include "settings/settings_values.h"
+#include "tests/wine/fixtures.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr POINT Random_Radio{340, 62}, Full_Screen{360, 137}, Clear{240, 266}, Gif_Box{214, 210};  // the panel
+constexpr POINT Set{280, 350}, Cancel{388, 350};                                                   // Pic_C
+
+// A dialog whose stored folder "pics" holds one file of each kind and two more jpg files.
+struct Dialog_With_Files : Open_Dialog {
+  explicit Dialog_With_Files(const std::wstring& name)
+      : Open_Dialog(name, L"C:\\qvtest\\" + name + L"\\pics", {}, [](const Install& install) {
+          CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
+          for (const wchar_t* file : {L"d.bmp", L"c.gif", L"b.jpg", L"a.wmf", L"Z.jpg", L"e.jpg"})
+            Write_Bytes(install.Path(L"pics\\") + file, "x");
+        }) {}
+};
+
+// A picture in four coloured quarters: whatever the stretch, the pane shows each in its own corner.
+DWORD Quarters(int x, int y, int w, int h) {
+  static const DWORD colours[4] = {0xD02020, 0x20D020, 0x2020D0, 0xF0F0F0};
+  return colours[(x >= w / 2) + 2 * (y >= h / 2)];
+}
+
+}  // namespace
+
+// The dialog in this process, on a list built before one of its files went and settings of 2 (blank options).
+TEST(Dialog_Setup, AFileGoneSinceTheListWasBuiltShowsAsAnEmptyLineAndAValueOfTwoAsNoOption) {
+  Install install(L"dialog_gone");
+  Write_Test_Bmp(install.Path(L"a.bmp"), 8, 8, Pattern);
+  Quorvantile_B::Pict_List = {L"", install.Path(L"a.bmp"), install.Path(L"gone.bmp")};
+  Quorvantile_B::Pict_Count = 2;
+  Quorvantile_B::Change_Mode = 2;
+  Quorvantile_B::Kind_Flag = {1, 2, 1, 1};
+  Quorvantile_B::Quorvantile_P d;
+  d.Load();
+  EXPECT_EQ((std::vector{d.List_1.Item(0), d.List_1.Item(1), d.lbl_Kei.Caption()}),
+            (std::vector<std::wstring>{L"a.bmp", L"", L"2"}));
+  EXPECT_TRUE(!d.Img_SR[0].Get_Picture() && !d.Img_SR[1].Get_Picture() && !d.Img_Kind[1].Get_Picture());
+  EXPECT_TRUE(d.Img_Kind[0].Get_Picture());
+}
+
+TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
+  struct Case {
+    const char* What;
+    std::vector<std::pair<bool, POINT>> Presses;  // on Pic_C?, where
+    WORD Key;                                     // then, if any
+    bool Close_Box, Unwritable;
+    std::optional<std::string> Written;  // none: the file stays as it was
+  };
+  const std::string pics = "C:\\qvtest\\buttons\\pics";
+  const Case cases[] = {{"設定",
+                         {{0, Random_Radio}, {0, Full_Screen}, {0, Gif_Box}, {0, Clear}, {1, Set}},
+                         0,
+                         false,
+                         false,
+                         Expected_File("", {1, 1, {1, 0, 1, 1}})},
+                        {"Enter", {{0, Full_Screen}}, VK_RETURN, false, false, Expected_File(pics, {0, 1})},
+                        {"ｷｬﾝｾﾙ", {{0, Random_Radio}, {1, Cancel}}, 0, false, false, std::nullopt},
+                        {"Esc", {{0, Random_Radio}}, VK_ESCAPE, false, false, std::nullopt},
+                        {"the close box", {{0, Random_Radio}}, 0, true, false, std::nullopt},
+                        {"設定 to a file that cannot be written", {{1, Set}}, 0, false, true, ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    Dialog_With_Files d(L"buttons");
+    const auto before = Read_Text(d.install.Ini());
+    // The bench runs as root, whom no permission stops; a folder in the file's place stops anyone.
+    if (c.Unwritable && DeleteFileW(d.install.Ini().c_str())) CreateDirectoryW(d.install.Ini().c_str(), nullptr);
+    for (const auto& [on_pic_c, p] : c.Presses) d.Click(on_pic_c ? d.Pic_C : d.Panel, p.x, p.y);
+    if (c.Key) Press_Key(c.Key);
+    if (c.Close_Box) PostMessageW(d.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(d.Ended());
+    if (c.Written)
+      EXPECT_EQ(Settings_Text(d.install.Ini()), *c.Written);
+    else
+      EXPECT_EQ(Read_Text(d.install.Ini()), before);
+  }
+}
+
+TEST(Dialog_Preview, ThePaneFitsThePictureIntoOneHundredPixelsAndKeepsItWhenNoneFollows) {
+  const std::array<int, 4> sizes[] = {
+      {640, 480, 100, 75}, {480, 640, 75, 100}, {300, 300, 100, 100}, {150, 100, 100, 67}};
+  Open_Dialog d(L"preview", L"C:\\qvtest\\preview\\pics", {}, [&](const Install& install) {
+    CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
+    for (const auto& [w, h, pane_w, pane_h] : sizes)
+      Write_Test_Bmp(install.Path(L"pics\\p" + std::to_wstring(w) + L".bmp"), w, h,
+                     [w = w, h = h](int x, int y) { return Quarters(x, y, w, h); });
+    Write_Bytes(install.Path(L"pics\\zz-broken.bmp"), "this is no picture");
+  });
+  ASSERT_NE(d.window, nullptr);
+  for (const auto& [w, h, pane_w, pane_h] : sizes) {
+    SCOPED_TRACE(testing::Message() << w << " x " << h);
+    d.Click_Item(L"p" + std::to_wstring(w) + L".bmp");
+    EXPECT_EQ(Caption_Of(d, Size_Element), std::to_wstring(w) + L" * " + std::to_wstring(h));
+    RECT r{};
+    GetClientRect(d.Pane, &r);
+    ASSERT_EQ((std::array{r.right, r.bottom}), (std::array<LONG, 2>{pane_w, pane_h}));
+    EXPECT_TRUE(Wait_For([&, pane_w = pane_w, pane_h = pane_h] {
+      const auto shown = d.Pixels(d.Pane, r);
+      bool quarters = true;
+      for (const int x : {pane_w / 4, 3 * pane_w / 4})
+        for (const int y : {pane_h / 4, 3 * pane_h / 4})
+          quarters &= shown[static_cast<std::size_t>(y * pane_w + x)] == Quarters(x, y, pane_w, pane_h);
+      return quarters;
+    }));
+    // The hand is back over the list at once, not only once the mouse moves.
+    CURSORINFO now{};
+    now.cbSize = sizeof now;
+    GetCursorInfo(&now);
+    EXPECT_EQ(now.hCursor, Pointer_After_Move(now.ptScreenPos.x + 1, now.ptScreenPos.y));
+  }
+  // A file that cannot be decoded, then ｸﾘｱ: the last picture and its size stay.
+  const auto last = d.Pixels(d.Pane, {0, 0, 100, 67});
+  d.Click_Item(L"zz-broken.bmp");
+  d.Click(d.Panel, Clear.x, Clear.y);
+  EXPECT_TRUE(Wait_For([&] { return d.Items().empty() && d.Pixels(d.Pane, {0, 0, 100, 67}) == last; }));
+  EXPECT_EQ(Caption_Of(d, Size_Element), L"150 * 100");
+}
+
+TEST(Dialog_Chooser, ClearOrEscInTheMiddleOfAScanStopsItAtOnce) {
+  Open_Dialog d(L"chooser_stop", L"C:\\somewhere");
+  ASSERT_NE(d.window, nullptr);
+  const auto before = Read_Text(d.install.Ini());
+  const auto scanning = [&] { return !Caption_Of(d, Count_Element).empty() && d.Items().empty(); };
+  Choose_Desktop_Folder(d, L"qvlong");
+  ASSERT_TRUE(Wait_For(scanning));
+  d.Click(d.Panel, Clear.x, Clear.y);
+  // Each sync passes a yield of the scan, were it still running, and it would count again.
+  for (int i = 0; i < 3; ++i) d.Sync();
+  EXPECT_TRUE(Caption_Of(d, Count_Element).empty() && d.Items().empty());
+  Choose_Desktop_Folder(d, L"qvlong");
+  ASSERT_TRUE(Wait_For(scanning));
+  Press_Key(VK_ESCAPE);
+  EXPECT_TRUE(d.Ended(5000));
+  EXPECT_EQ(Read_Text(d.install.Ini()), before);
+}

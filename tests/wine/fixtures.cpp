@@ -1,0 +1,164 @@
+#include "tests/wine/fixtures.h"
+
+#include <gtest/gtest.h>
+#include <oleacc.h>
+#include <shlobj.h>
+
+#include "toolkit/ansi.h"
+#include "toolkit/com_ptr.h"
+
+namespace driver {
+namespace {
+
+std::string Settings_Lines(const std::string& sign, const std::string& folder, const Saver_Settings& s) {
+  std::string text = "[Section]\r\n" + Key::Change + "=" + sign + std::to_string(s.Change_Mode) + "\r\n" + Key::Size +
+                     "=" + sign + std::to_string(s.Size_Mode) + "\r\n" + Key::Folder + "=" + folder + "\r\n";
+  for (int i = 0; i < 4; ++i)
+    text += Key::Kind(i) + "=" + sign + std::to_string(s.Kind_Flag[static_cast<std::size_t>(i)]) + "\r\n";
+  return text;
+}
+
+// The visible child of a class in the parent's own children, or a window of that class and title.
+HWND Child(HWND parent, const wchar_t* cls, const wchar_t* title = nullptr) {
+  for (HWND h = FindWindowExW(parent, nullptr, cls, title); h; h = FindWindowExW(parent, h, cls, title))
+    if (IsWindowVisible(h)) return h;
+  return nullptr;
+}
+
+}  // namespace
+
+void Write_Settings(const Install& install, const std::wstring& folder, const Saver_Settings& s) {
+  Write_Bytes(install.Ini(), Settings_Lines(" ", toolkit::To_Ansi(folder), s));
+}
+
+std::string Expected_File(const std::string& folder, const Saver_Settings& s) { return Settings_Lines("", folder, s); }
+
+std::string Settings_Text(const std::wstring& ini) {
+  std::string text = Read_Text(ini);
+  for (std::size_t at = text.find("= "); at != std::string::npos; at = text.find("= ", at + 1)) text.erase(at + 1, 1);
+  return text;
+}
+
+DWORD Pattern(int x, int y) {
+  return static_cast<DWORD>(((x * 7) & 0xFF) << 16 | ((y * 5) & 0xFF) << 8 | (((x / 37) * 13 + (y / 41) * 29) & 0xFF));
+}
+
+Running_Saver::Running_Saver(const std::wstring& name, const Saver_Settings& settings,
+                             const std::function<void(const Install&)>& before_start, const std::wstring& arguments)
+    : install(name) {
+  CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
+  Write_Test_Bmp(install.Path(L"pics\\one.bmp"), 640, 480, [](int, int) { return Saver_Colour; });
+  Write_Settings(install, install.Path(L"pics"), settings);
+  if (before_start) before_start(install);
+  scr.emplace(install.Scr(), arguments);
+  window = Wait_For_Window(scr->Id(), L"Quorvantile_Main");
+}
+
+bool Running_Saver::Foreground() const {
+  return window && Wait_For([&] { return GetForegroundWindow() == window; });
+}
+
+Open_Dialog::Open_Dialog(const std::wstring& name, const std::wstring& folder, const Saver_Settings& settings,
+                         const std::function<void(const Install&)>& before_start, bool traced)
+    : install(name) {
+  Write_Settings(install, folder, settings);
+  if (before_start) before_start(install);
+  scr.emplace(install.Scr(), L"/c", traced);
+  window = Wait_For_Window(scr->Id(), L"Quorvantileの設定");
+  // Shown, and with the keyboard, so that the first click or key reaches it.
+  if (!window || !Wait_For([&] { return IsWindowVisible(window) && GetForegroundWindow() == window; }))
+    window = nullptr;
+  Pic_C = Child(window, L"Quorvantile_PictureBox");
+  Panel = Child(Pic_C, L"Quorvantile_PictureBox");
+  Pane = FindWindowExW(Panel, nullptr, L"Quorvantile_PictureBox", nullptr);
+  List = Child(Panel, L"ListBox");
+}
+
+POINT Open_Dialog::On_Screen(HWND holder, int x, int y) const {
+  POINT p{x, y};
+  ClientToScreen(holder, &p);
+  return p;
+}
+
+std::vector<DWORD> Open_Dialog::Pixels(HWND holder, RECT r) const {
+  const POINT a = On_Screen(holder, r.left, r.top);
+  return Capture_Screen({a.x, a.y, a.x + r.right - r.left, a.y + r.bottom - r.top});
+}
+
+void Open_Dialog::Click(HWND holder, int x, int y, bool right) const {
+  const POINT p = On_Screen(holder, x, y);
+  Click_At(p.x, p.y, right);
+  Sync();
+}
+
+void Open_Dialog::Click_Item(const std::wstring& name) const {
+  const auto items = Items();
+  const auto at = std::find(items.begin(), items.end(), name) - items.begin();
+  const auto height = static_cast<int>(SendMessageW(List, LB_GETITEMHEIGHT, 0, 0));
+  const POINT p = On_Screen(List, 20, static_cast<int>(at) * height + height / 2);
+  Click_At(p.x, p.y);
+  EXPECT_TRUE(Wait_For([&] { return SendMessageW(List, LB_GETCURSEL, 0, 0) == at; }));
+  Sync();
+}
+
+std::vector<std::wstring> Open_Dialog::Items() const {
+  std::vector<std::wstring> items;
+  for (LRESULT i = 0, count = SendMessageW(List, LB_GETCOUNT, 0, 0); i < count; ++i) {
+    wchar_t text[512] = {};
+    SendMessageW(List, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    items.emplace_back(text);
+  }
+  return items;
+}
+
+std::vector<Element> Panel_Elements(const Open_Dialog& d) {
+  CoInitialize(nullptr);  // once for the driver's thread; later calls only count
+  toolkit::Com_Ptr<IAccessible> panel;
+  if (FAILED(AccessibleObjectFromWindow(d.Panel, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(panel.Put()))))
+    return {};
+  long count = 0;
+  panel->get_accChildCount(&count);
+  std::vector<Element> found;
+  for (long i = 1; i <= count; ++i) {
+    VARIANT id{}, role{}, state{};
+    id.vt = VT_I4;
+    id.lVal = i;
+    BSTR name = nullptr;
+    panel->get_accRole(id, &role);
+    panel->get_accState(id, &state);
+    panel->get_accName(id, &name);
+    found.push_back({role.lVal, state.lVal, name ? name : L""});
+    SysFreeString(name);
+  }
+  return found;
+}
+
+std::wstring Caption_Of(const Open_Dialog& d, Panel_Element element) {
+  const auto all = Panel_Elements(d);
+  return static_cast<std::size_t>(element) < all.size() ? all[static_cast<std::size_t>(element)].Name : L"?";
+}
+
+std::wstring Desktop_Folder(const std::wstring& name) {
+  wchar_t desktop[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+  const std::wstring folder = std::wstring(desktop) + L"\\" + name;
+  Remove_Tree(folder);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
+  d.Click(d.Panel, 60, 50);  // ﾌｫﾙﾀﾞ指定...
+  HWND chooser = nullptr;
+  ASSERT_TRUE(Wait_For(
+      [&] { return (chooser = Window_Of(d.scr->Id(), L"#32770", nullptr)) && GetForegroundWindow() == chooser; }));
+  RECT r{};
+  GetWindowRect(FindWindowExW(chooser, nullptr, L"SysTreeView32", nullptr), &r);
+  Click_At(r.left + 20, r.bottom - 10);  // into the tree, on no item
+  for (const wchar_t c : name) Press_Key(static_cast<WORD>(LOBYTE(VkKeyScanW(c))));
+  Press_Key(VK_RETURN);
+  ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
+}
+
+}  // namespace driver

@@ -1,0 +1,74 @@
+#pragma once
+// What the Wine tests set up: a settings file written byte by byte, the saver running, the real dialog (/c).
+#include <array>
+
+#include "tests/wine/driver.h"
+
+namespace driver {
+
+namespace Key {                                                            // the settings file's keys, in code page 932
+inline const std::string Change = "\x89\xE6\x91\x9C\xC1\xAA\xDD\xBC\xDE";  // 画像ﾁｪﾝｼﾞ
+inline const std::string Size = "\x89\xE6\x91\x9C\x82\xCC\xBB\xB2\xBD\xDE";        // 画像のｻｲｽﾞ
+inline const std::string Folder = "\x89\xE6\x91\x9C\x82\xCC\xCC\xAB\xD9\xC0\xDE";  // 画像のﾌｫﾙﾀﾞ
+inline std::string Kind(int i) {                                                   // 画像種類_i
+  return std::string("\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F").append(1, static_cast<char>('0' + i));
+}
+}  // namespace Key
+
+struct Saver_Settings {
+  int Change_Mode = 0, Size_Mode = 0;
+  std::array<int, 4> Kind_Flag{1, 1, 1, 1};
+};
+void Write_Settings(const Install& install, const std::wstring& folder, const Saver_Settings& s = {});
+// The file's text as the program writes these values. The program writes a sign blank (" 1") that Wine's
+// profile writer drops, so Settings_Text reads a file without the blank after "=".
+std::string Expected_File(const std::string& folder, const Saver_Settings& s = {});
+std::string Settings_Text(const std::wstring& ini);
+DWORD Pattern(int x, int y);  // every pixel of a large area differs from its neighbours
+
+// The saver started (with /s unless told) on a folder "pics" holding one 640 x 480 picture of one colour.
+constexpr DWORD Saver_Colour = 0x3080C0;
+struct Running_Saver {
+  explicit Running_Saver(const std::wstring& name, const Saver_Settings& settings = {},
+                         const std::function<void(const Install&)>& before_start = nullptr,
+                         const std::wstring& arguments = L"/s");
+  bool Foreground() const;  // waits until the screen has the keyboard
+  Install install;
+  std::optional<Process> scr;
+  HWND window = nullptr;
+};
+
+class Open_Dialog {
+ public:
+  // Installs the saver with settings for the folder and opens its dialog.
+  Open_Dialog(const std::wstring& name, const std::wstring& folder, const Saver_Settings& settings = {},
+              const std::function<void(const Install&)>& before_start = nullptr, bool traced = false);
+  Install install;
+  std::optional<Process> scr;
+  HWND window = nullptr, Pic_C = nullptr, Panel = nullptr, Pane = nullptr, List = nullptr;
+
+  // Points and pixels of a holder window (Pic_C or the panel), in its own coordinates.
+  POINT On_Screen(HWND holder, int x, int y) const;
+  std::vector<DWORD> Pixels(HWND holder, RECT r) const;
+  void Click(HWND holder, int x, int y, bool right = false) const;
+  void Click_Item(const std::wstring& name) const;  // and waits until the list has taken it
+  std::vector<std::wstring> Items() const;
+  void Sync() const { Sync_With(window); }
+  bool Ended(DWORD limit_ms = Generous_Ms) { return scr->Wait_Exit(limit_ms).has_value(); }
+};
+
+// The panel's elements to the system's accessibility query: the four kinds, the four radios, then the count,
+// the folder and the preview's size.
+struct Element {
+  long Role = 0, State = 0;
+  std::wstring Name;
+};
+std::vector<Element> Panel_Elements(const Open_Dialog& d);
+enum Panel_Element { Count_Element = 8, Folder_Element = 9, Size_Element = 10 };
+std::wstring Caption_Of(const Open_Dialog& d, Panel_Element element);
+
+// An empty folder on the desktop; its choice in the folder chooser (a "#32770" box), typed into the tree.
+std::wstring Desktop_Folder(const std::wstring& name);
+void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name);
+
+}  // namespace driver
