@@ -6,8 +6,6 @@
 #include "bench/photo_like.h"
 #include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
-#include "paint/get_bits.h"
-#include "paint/prep_paint.h"
 #include "saver/display_surface.h"
 #include "saver/quorvantile_s.h"
 #include "settings/settings_values.h"
@@ -60,14 +58,7 @@ int main() {
 
   // The steps of the saver's painting, with the yields timed.
   const auto start = Clock::now();
-  saver.Display.Set_Visible(false);
-  saver.Display.Resize(W, H);
-  saver.Display.Move(0, 0);
-  Src_Bits = Grid<std::int32_t>(W, H);
-  Get_Bits(saver.Master, Src_Bits);
-  Prep_Paint(W, H);
-  saver.Display.Cls();
-  saver.Display.Set_Visible(true);
+  saver.Prepare_Painting();
   Display_Surface display(saver.Display);
   Timed_Surface timed(display);
   Paint_Passes(timed);

@@ -108,6 +108,12 @@ void Quorvantile_S::Place_Into_Master(const std::wstring& path) {
 
 // Handles no errors of its own: a failure abandons this picture's painting.
 void Quorvantile_S::Paint_Picture() {
+  Prepare_Painting();
+  Display_Surface surface(Display);
+  Paint_Passes(surface);
+}
+
+void Quorvantile_S::Prepare_Painting() {
   Display.Set_Visible(false);
   Display.Resize(Master.Width(), Master.Height());
   Display.Move(Scr_X + (Scr_W - Display.Width()) / 2, Scr_Y + (Scr_H - Display.Height()) / 2);
@@ -117,8 +123,6 @@ void Quorvantile_S::Paint_Picture() {
   Prep_Paint(W, H);
   Display.Cls();
   Display.Set_Visible(true);
-  Display_Surface surface(Display);
-  Paint_Passes(surface);
 }
 
 void Quorvantile_S::Form_KeyDown(int, int) { End_Saver(); }

@@ -31,6 +31,8 @@ class Quorvantile_S : public toolkit::Form {
   void Create_Controls();
   void Next_Picture();
   void Paint_Picture();
+  // Its steps up to the passes: Display centred, cleared and shown, the pixels read and prepared.
+  void Prepare_Painting();
   [[noreturn]] void Slide_Loop();
   void End_Saver();
   // Quits without asking: the saver flags, the cursor, the end of the program.

@@ -8,8 +8,6 @@
 
 #include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
-#include "paint/get_bits.h"
-#include "paint/prep_paint.h"
 #include "saver/display_surface.h"
 #include "saver/quorvantile_s.h"
 #include "settings/settings_values.h"
@@ -88,17 +86,13 @@ int main(int argc, char** argv) {
   saver.Scr_H = static_cast<std::int16_t>(GetSystemMetrics(SM_CYSCREEN));
   saver.Next_Picture();
   Sum_Range = 100;
-  saver.Move_Twips(0, 0, saver.Master.Width() * 15.0, saver.Master.Height() * 15.0);
-  saver.Show();
-
+  // The window is the picture's size, and so is the screen the painting centres on.
   const int W = saver.Master.Width(), H = saver.Master.Height();
-  saver.Display.Resize(W, H);
-  saver.Display.Move(0, 0);
-  Src_Bits = Grid<std::int32_t>(W, H);
-  Get_Bits(saver.Master, Src_Bits);
-  Prep_Paint(W, H);
-  saver.Display.Cls();
-  saver.Display.Set_Visible(true);
+  saver.Move_Twips(0, 0, W * 15.0, H * 15.0);
+  saver.Scr_W = static_cast<std::int16_t>(W);
+  saver.Scr_H = static_cast<std::int16_t>(H);
+  saver.Show();
+  saver.Prepare_Painting();
   Recording_Surface recording(saver.Display, folder, static_cast<long long>(W - 2) * (H - 2) / per_pass);
   Paint_Passes(recording);
   recording.Frame();
