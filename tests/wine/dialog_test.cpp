@@ -1,6 +1,6 @@
-// The settings dialog, driven as a person would: how it opens, its preview and buttons, and a scan that the
-// user stops.
+// The settings dialog, driven as a person would: its list, buttons and preview, and a scan that the user stops.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include "catalogue/pict_list.h"
 #include "dialog/quorvantile_p.h"
@@ -11,18 +11,25 @@ using namespace driver;
 
 namespace {
 
-constexpr POINT Random_Radio{340, 62}, Full_Screen{360, 137}, Clear{240, 266}, Gif_Box{214, 210};  // the panel
-constexpr POINT Set{280, 350}, Cancel{388, 350};                                                   // Pic_C
-
-// A dialog whose stored folder "pics" holds one file of each kind and two more jpg files.
-struct Dialog_With_Files : Open_Dialog {
-  explicit Dialog_With_Files(const std::wstring& name)
-      : Open_Dialog(name, L"C:\\qvtest\\" + name + L"\\pics", {}, [](const Install& install) {
-          CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
-          for (const wchar_t* file : {L"d.bmp", L"c.gif", L"b.jpg", L"a.wmf", L"Z.jpg", L"e.jpg"})
-            Write_Bytes(install.Path(L"pics\\") + file, "x");
-        }) {}
+// An option pressed on the panel, and the panel's element that shows it taken: checked or not, or for ｸﾘｱ the
+// folder emptied. Each press is seen through before the next: a click may wait while the dialog works.
+struct Option {
+  POINT At;
+  int Element;
+  bool Checked;
 };
+const Option Random{{340, 62}, 5, true}, Full_Screen{{360, 137}, 7, true}, No_Gif{{214, 210}, 1, false},
+    Clear{{240, 266}, Folder_Element, false};
+void Press(const Open_Dialog& d, const Option& o) {
+  d.Click(d.Panel, o.At.x, o.At.y);
+  EXPECT_TRUE(Wait_For([&] {
+    const auto all = Panel_Elements(d);
+    const auto i = static_cast<std::size_t>(o.Element);
+    return i < all.size() && (o.Element == Folder_Element ? all[i].Name.empty()
+                                                          : ((all[i].State & STATE_SYSTEM_CHECKED) != 0) == o.Checked);
+  }));
+}
+constexpr POINT Set{280, 350}, Cancel{388, 350};  // on Pic_C
 
 // A picture in four coloured quarters: whatever the stretch, the pane shows each in its own corner.
 DWORD Quarters(int x, int y, int w, int h) {
@@ -51,37 +58,44 @@ TEST(Dialog_Setup, AFileGoneSinceTheListWasBuiltShowsAsAnEmptyLineAndAValueOfTwo
 TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
   struct Case {
     const char* What;
-    std::vector<std::pair<bool, POINT>> Presses;  // on Pic_C?, where
-    WORD Key;                                     // then, if any
-    bool Close_Box, Unwritable;
+    std::vector<Option> Options;
+    std::function<void(Open_Dialog&)> End;
     std::optional<std::string> Written;  // none: the file stays as it was
   };
-  const std::string pics = "C:\\qvtest\\buttons\\pics";
-  const Case cases[] = {{"設定",
-                         {{0, Random_Radio}, {0, Full_Screen}, {0, Gif_Box}, {0, Clear}, {1, Set}},
-                         0,
-                         false,
-                         false,
-                         Expected_File("", {1, 1, {1, 0, 1, 1}})},
-                        {"Enter", {{0, Full_Screen}}, VK_RETURN, false, false, Expected_File(pics, {0, 1})},
-                        {"ｷｬﾝｾﾙ", {{0, Random_Radio}, {1, Cancel}}, 0, false, false, std::nullopt},
-                        {"Esc", {{0, Random_Radio}}, VK_ESCAPE, false, false, std::nullopt},
-                        {"the close box", {{0, Random_Radio}}, 0, true, false, std::nullopt},
-                        {"設定 to a file that cannot be written", {{1, Set}}, 0, false, true, ""}};
+  const auto click = [](POINT p) { return [p](Open_Dialog& d) { d.Click(d.Pic_C, p.x, p.y); }; };
+  const Case cases[] = {
+      {"設定", {Random, Full_Screen, No_Gif, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1}})},
+      {"Enter",
+       {Full_Screen},
+       [](Open_Dialog&) { Press_Key(VK_RETURN); },
+       Expected_File("C:\\qvtest\\buttons\\pics", {0, 1})},
+      {"ｷｬﾝｾﾙ", {Random}, click(Cancel), std::nullopt},
+      {"Esc", {Random}, [](Open_Dialog&) { Press_Key(VK_ESCAPE); }, std::nullopt},
+      {"the close box",
+       {Random},
+       [](Open_Dialog& d) { PostMessageW(d.window, WM_SYSCOMMAND, SC_CLOSE, 0); },
+       std::nullopt},
+      // The bench runs as root, whom no permission stops; a folder in the file's place stops anyone.
+      {"設定 to a file that cannot be written",
+       {},
+       [](Open_Dialog& d) {
+         DeleteFileW(d.install.Ini().c_str());
+         CreateDirectoryW(d.install.Ini().c_str(), nullptr);
+         d.Click(d.Pic_C, Set.x, Set.y);
+       },
+       ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
-    Dialog_With_Files d(L"buttons");
+    Open_Dialog d(L"buttons", L"C:\\qvtest\\buttons\\pics", {}, [](const Install& install) {
+      CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
+      Write_Bytes(install.Path(L"pics\\a.gif"), "x");
+    });
+    ASSERT_NE(d.window, nullptr);
     const auto before = Read_Text(d.install.Ini());
-    // The bench runs as root, whom no permission stops; a folder in the file's place stops anyone.
-    if (c.Unwritable && DeleteFileW(d.install.Ini().c_str())) CreateDirectoryW(d.install.Ini().c_str(), nullptr);
-    for (const auto& [on_pic_c, p] : c.Presses) d.Click(on_pic_c ? d.Pic_C : d.Panel, p.x, p.y);
-    if (c.Key) Press_Key(c.Key);
-    if (c.Close_Box) PostMessageW(d.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    for (const Option& o : c.Options) Press(d, o);
+    c.End(d);
     ASSERT_TRUE(d.Ended());
-    if (c.Written)
-      EXPECT_EQ(Settings_Text(d.install.Ini()), *c.Written);
-    else
-      EXPECT_EQ(Read_Text(d.install.Ini()), before);
+    EXPECT_EQ(c.Written ? Settings_Text(d.install.Ini()) : Read_Text(d.install.Ini()), c.Written.value_or(before));
   }
 }
 
@@ -120,7 +134,7 @@ TEST(Dialog_Preview, ThePaneFitsThePictureIntoOneHundredPixelsAndKeepsItWhenNone
   // A file that cannot be decoded, then ｸﾘｱ: the last picture and its size stay.
   const auto last = d.Pixels(d.Pane, {0, 0, 100, 67});
   d.Click_Item(L"zz-broken.bmp");
-  d.Click(d.Panel, Clear.x, Clear.y);
+  Press(d, Clear);
   EXPECT_TRUE(Wait_For([&] { return d.Items().empty() && d.Pixels(d.Pane, {0, 0, 100, 67}) == last; }));
   EXPECT_EQ(Caption_Of(d, Size_Element), L"150 * 100");
 }
@@ -132,7 +146,7 @@ TEST(Dialog_Chooser, ClearOrEscInTheMiddleOfAScanStopsItAtOnce) {
   const auto scanning = [&] { return !Caption_Of(d, Count_Element).empty() && d.Items().empty(); };
   Choose_Desktop_Folder(d, L"qvlong");
   ASSERT_TRUE(Wait_For(scanning));
-  d.Click(d.Panel, Clear.x, Clear.y);
+  Press(d, Clear);
   // Each sync passes a yield of the scan, were it still running, and it would count again.
   for (int i = 0; i < 3; ++i) d.Sync();
   EXPECT_TRUE(Caption_Of(d, Count_Element).empty() && d.Items().empty());

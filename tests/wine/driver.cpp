@@ -187,6 +187,7 @@ void Mouse_Input(int x, int y, DWORD flags) {
   SendInput(1, &in, sizeof in);
 }
 
+// Returns once the system has the pointer there, so that a press that follows lands there too.
 void Move_Mouse_To(int x, int y) {
   Mouse_Input(x, y, MOUSEEVENTF_MOVE);
   Wait_For([&] {
