@@ -2,6 +2,7 @@
 
 #include <oleacc.h>
 
+#include "toolkit/com_ptr.h"
 #include "toolkit/system_text.h"
 
 namespace toolkit {
@@ -161,10 +162,10 @@ LRESULT Answer_Get_Object(HWND hwnd, WPARAM wp, LPARAM lp, const Accessible_Tree
           ? reinterpret_cast<Lresult_From_Object>(reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")))
           : nullptr;
   if (static_cast<LONG>(lp) != OBJID_CLIENT || !answer) return Default_Procedure(hwnd, WM_GETOBJECT, wp, lp);
-  auto* object = new Accessible(tree);  // COM counts its references; the system holds it from here
-  const LRESULT result = answer(IID_IAccessible, wp, object);
-  object->Release();
-  return result;
+  // COM counts the object's references: this owner holds the first, the system takes its own.
+  Com_Ptr<IAccessible> object;
+  *object.Put() = new Accessible(tree);
+  return answer(IID_IAccessible, wp, object.Get());
 }
 
 }  // namespace toolkit

@@ -9,9 +9,9 @@ namespace toolkit {
 namespace {
 
 // The program's hidden top-level window: closing it ends the program.
-class Owner : public Window {
+class Program_Owner : public Window {
  public:
-  Owner() { Create(L"Quorvantile_Owner", 0, L"Quorvantile", WS_POPUP, 0, 0, 0, 0, nullptr); }
+  Program_Owner() { Create(L"Quorvantile_Owner", 0, L"Quorvantile", WS_POPUP, 0, 0, 0, 0, nullptr); }
 
  protected:
   LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override {
@@ -52,7 +52,7 @@ std::wstring App_Path() {
 }
 
 HWND Owner_Window() {
-  static const Owner owner;  // lives until the program ends
+  static const Program_Owner owner;  // lives until the program ends
   return owner.Hwnd();
 }
 

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "toolkit/dir_search.h"
+#include "toolkit/handles.h"
 #include "toolkit/run_error.h"
 #include "toolkit/system_text.h"
 
@@ -15,21 +16,18 @@ bool Wanted(DWORD attributes, int mask) {
 }  // namespace
 
 struct Dir_Search::Impl {
-  HANDLE Find = INVALID_HANDLE_VALUE;
+  Find_Handle Find;
   Found_File Data;
   bool Have_Data = false;
   int Mask = 0;
-  ~Impl() {
-    if (Find != INVALID_HANDLE_VALUE) FindClose(Find);
-  }
 };
 
 Dir_Search::Dir_Search(const std::wstring& pattern, int mask) : impl_(std::make_unique<Impl>()) {
   std::wstring p = pattern;
   if (!p.empty() && (p.back() == L'\\' || p.back() == L'/')) p += L'*';
   impl_->Mask = mask;
-  impl_->Find = Find_First(p, impl_->Data);
-  if (impl_->Find == INVALID_HANDLE_VALUE) {
+  impl_->Find.Reset(Find_First(p, impl_->Data));
+  if (!impl_->Find) {
     const DWORD code = GetLastError();
     if (code != ERROR_FILE_NOT_FOUND && code != ERROR_NO_MORE_FILES && code != ERROR_PATH_NOT_FOUND)
       throw Run_Error(Error_Kind::File, "Directory search failed", code);
@@ -43,7 +41,7 @@ Dir_Search::~Dir_Search() = default;
 std::wstring Dir_Search::Next() {
   while (impl_->Have_Data) {
     Found_File d = impl_->Data;
-    impl_->Have_Data = Find_Next(impl_->Find, impl_->Data);
+    impl_->Have_Data = Find_Next(impl_->Find.Get(), impl_->Data);
     if (Wanted(d.Attributes, impl_->Mask)) return d.Name;
   }
   return {};

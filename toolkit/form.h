@@ -63,6 +63,7 @@ class Form : public Holder {
   DWORD Style() const;
   RECT Outer_Rect(int client_w, int client_h) const;
   bool Modal_Key(const MSG& msg);
+  void Run_Form_Unload();
 
   std::wstring caption_;
   Border_Style border_;

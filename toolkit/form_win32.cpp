@@ -72,10 +72,15 @@ bool Form::Modal_Key(const MSG& msg) {
 }
 
 void Form::Unload() {
+  Run_Form_Unload();
+  if (Hwnd()) DestroyWindow(Hwnd());
+}
+
+// Form_Unload runs once, whether the form is unloaded or destroyed from outside.
+void Form::Run_Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   Form_Unload();
-  if (Hwnd()) DestroyWindow(Hwnd());
 }
 
 void Form::Set_Back_Color(COLORREF color) {
@@ -135,12 +140,8 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
     case 0x02E0:  // WM_DPICHANGED, Windows 8.1 and later
       Form_Dpi_Changed(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
-    case WM_DESTROY:
-      // Destroyed from outside (a parent window going away): the form is unloaded all the same.
-      if (!unloaded_) {
-        unloaded_ = true;
-        Form_Unload();
-      }
+    case WM_DESTROY:  // also when destroyed from outside, as by a parent window going away
+      Run_Form_Unload();
       return 0;
     default:
       return Holder::Handle_Message(msg, wp, lp);

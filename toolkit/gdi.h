@@ -4,53 +4,16 @@
 
 #include <utility>
 
+#include "toolkit/handles.h"
+
 namespace toolkit {
 
 template <class Handle>
-class Gdi_Object {
- public:
-  Gdi_Object() = default;
-  explicit Gdi_Object(Handle h) : h_(h) {}
-  ~Gdi_Object() { Reset(); }
-  Gdi_Object(const Gdi_Object&) = delete;
-  Gdi_Object& operator=(const Gdi_Object&) = delete;
-  Gdi_Object(Gdi_Object&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  Gdi_Object& operator=(Gdi_Object&& o) noexcept {
-    if (this != &o) {
-      Reset();
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  void Reset(Handle h = nullptr) {
-    if (h_) DeleteObject(h_);
-    h_ = h;
-  }
-  Handle Get() const { return h_; }
-  Handle Release() { return std::exchange(h_, nullptr); }
-
- private:
-  Handle h_ = nullptr;
-};
-
+using Gdi_Object = Owner<Handle, DeleteObject>;
 using Bitmap = Gdi_Object<HBITMAP>;
 using Brush = Gdi_Object<HBRUSH>;
 using Font = Gdi_Object<HFONT>;
-
-// A memory device context, deleted with its owner.
-class Memory_Dc {
- public:
-  Memory_Dc() : dc_(CreateCompatibleDC(nullptr)) {}
-  ~Memory_Dc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  Memory_Dc(const Memory_Dc&) = delete;
-  Memory_Dc& operator=(const Memory_Dc&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
+using Memory_Dc = Owner<HDC, DeleteDC>;  // from CreateCompatibleDC
 
 // Selects a GDI object into a DC for one scope.
 class Selection {

@@ -74,7 +74,7 @@ class Picture_Box : public Holder {
   }
   HRGN Dirty_Region();
 
-  Memory_Dc dc_;
+  Memory_Dc dc_{CreateCompatibleDC(nullptr)};
   Bitmap bitmap_;
   HGDIOBJ original_bitmap_ = nullptr;
   std::uint32_t* bits_ = nullptr;

@@ -28,7 +28,7 @@ void Picture_Box::New_Surface(int width, int height, bool keep) {
   void* bits = nullptr;
   Bitmap fresh(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!fresh.Get()) throw Run_Error(Error_Kind::Invalid_Call, "Out of memory");
-  Memory_Dc staging;
+  const Memory_Dc staging(CreateCompatibleDC(nullptr));
   {
     const Selection into(staging.Get(), fresh.Get());
     const RECT all{0, 0, width, height};

@@ -61,7 +61,7 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
   if (bytes.empty()) Fail("Invalid picture");
   auto picture = std::make_shared<Picture>();
   const bool metafile = Metafile_Size(bytes, picture->width_, picture->height_);
-  Global_Memory mem(bytes.size());
+  Global_Memory mem(GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
   void* const at = mem ? GlobalLock(mem.Get()) : nullptr;
   if (!at) Fail("Out of memory");
   std::memcpy(at, bytes.data(), bytes.size());

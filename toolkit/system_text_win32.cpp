@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "resources/resource_ids.h"
 #include "toolkit/handles.h"
@@ -18,6 +19,52 @@ struct Ansi {
   const char* c_str() const { return bytes.c_str(); }
   std::string bytes;
 };
+
+// A window class registered once, in either character set.
+template <class Window_Class, class Char, class Class_Info, class Register>
+void Register_Once(const Char* name, WNDPROC procedure, HICON icon, Class_Info class_info, Register reg) {
+  Window_Class wc{};
+  if (class_info(Instance(), name, &wc)) return;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = Instance();
+  wc.hCursor = System_Cursor(32512);  // IDC_ARROW
+  wc.hIcon = icon;
+  wc.lpszClassName = name;
+  reg(&wc);
+}
+
+// A font's description, but for its face, in either character set.
+template <class Log_Font>
+Log_Font Font_Description(int height, bool underline, BYTE charset) {
+  Log_Font lf{};
+  lf.lfHeight = height;
+  lf.lfWeight = FW_NORMAL;
+  lf.lfUnderline = underline;
+  lf.lfCharSet = charset;
+  return lf;
+}
+
+// The system's folder chooser in either character set: the folder chosen, or empty text.
+template <class Browse_Info, class Char, class Browse, class Path_Of>
+std::basic_string<Char> Choose_Folder(HWND owner, const Char* title, Browse browse, Path_Of path_of) {
+  Char display_name[MAX_PATH] = {}, chosen[MAX_PATH] = {};
+  Browse_Info chooser{};
+  chooser.hwndOwner = owner;
+  chooser.pszDisplayName = display_name;
+  chooser.lpszTitle = title;
+  const std::unique_ptr<ITEMIDLIST, decltype(&CoTaskMemFree)> item(browse(&chooser), &CoTaskMemFree);
+  return item && path_of(item.get(), chosen) ? chosen : std::basic_string<Char>();
+}
+
+// The system's text for an error code in either character set, in a buffer that the system allocates.
+template <class Char, class Format>
+std::basic_string<Char> System_Message(Format format, DWORD code) {
+  const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+  Char* text = nullptr;
+  const DWORD n = format(flags, nullptr, code, 0, reinterpret_cast<Char*>(&text), 0, nullptr);
+  const Owner<HLOCAL, LocalFree> buffer(text);
+  return n > 0 ? std::basic_string<Char>(text, n) : std::basic_string<Char>();
+}
 
 template <class Find_Data>
 void Take(const Find_Data& d, Found_File& found, std::wstring name) {
@@ -86,26 +133,12 @@ void* System_Entry(const char* library, const char* name) {
 }
 
 void Register_Class(const wchar_t* name, WNDPROC procedure) {
-  if (Nt_Family()) {
-    WNDCLASSW wc{};
-    if (GetClassInfoW(Instance(), name, &wc)) return;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = Instance();
-    wc.hCursor = System_Cursor(32512);  // IDC_ARROW
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(Res_Icon));
-    wc.lpszClassName = name;
-    RegisterClassW(&wc);
-    return;
-  }
-  const Ansi ansi_name(name);
-  WNDCLASSA wc{};
-  if (GetClassInfoA(Instance(), ansi_name.c_str(), &wc)) return;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = Instance();
-  wc.hCursor = System_Cursor(32512);
-  wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(Res_Icon));
-  wc.lpszClassName = ansi_name.c_str();
-  RegisterClassA(&wc);
+  if (Nt_Family())
+    Register_Once<WNDCLASSW>(name, procedure, LoadIconW(Instance(), MAKEINTRESOURCEW(Res_Icon)), GetClassInfoW,
+                             RegisterClassW);
+  else
+    Register_Once<WNDCLASSA>(Ansi(name).c_str(), procedure, LoadIconA(Instance(), MAKEINTRESOURCEA(Res_Icon)),
+                             GetClassInfoA, RegisterClassA);
 }
 
 HWND Create_Window(DWORD ex_style, const wchar_t* class_name, const std::wstring& text, DWORD style, int x, int y,
@@ -202,19 +235,11 @@ std::wstring List_Text(HWND list, int index) {
 
 HFONT Create_Font(int height, bool underline, BYTE charset, const std::wstring& face) {
   if (Nt_Family()) {
-    LOGFONTW lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfUnderline = underline;
-    lf.lfCharSet = charset;
+    auto lf = Font_Description<LOGFONTW>(height, underline, charset);
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&lf);
   }
-  LOGFONTA lf{};
-  lf.lfHeight = height;
-  lf.lfWeight = FW_NORMAL;
-  lf.lfUnderline = underline;
-  lf.lfCharSet = charset;
+  auto lf = Font_Description<LOGFONTA>(height, underline, charset);
   To_Ansi(face).copy(lf.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectA(&lf);
 }
@@ -316,30 +341,8 @@ std::wstring Long_Path(const std::wstring& path) {
 }
 
 std::wstring Browse_For_Folder(HWND owner, const std::wstring& title) {
-  std::wstring path;
-  LPITEMIDLIST item = nullptr;
-  if (Nt_Family()) {
-    wchar_t display_name[MAX_PATH] = {};
-    BROWSEINFOW chooser{};
-    chooser.hwndOwner = owner;
-    chooser.pszDisplayName = display_name;
-    chooser.lpszTitle = title.c_str();
-    item = SHBrowseForFolderW(&chooser);
-    wchar_t chosen[MAX_PATH] = {};
-    if (item && SHGetPathFromIDListW(item, chosen)) path = chosen;
-  } else {
-    char display_name[MAX_PATH] = {};
-    const Ansi ansi_title(title);
-    BROWSEINFOA chooser{};
-    chooser.hwndOwner = owner;
-    chooser.pszDisplayName = display_name;
-    chooser.lpszTitle = ansi_title.c_str();
-    item = SHBrowseForFolderA(&chooser);
-    char chosen[MAX_PATH] = {};
-    if (item && SHGetPathFromIDListA(item, chosen)) path = From_Ansi(chosen);
-  }
-  if (item) CoTaskMemFree(item);
-  return path;
+  if (Nt_Family()) return Choose_Folder<BROWSEINFOW>(owner, title.c_str(), SHBrowseForFolderW, SHGetPathFromIDListW);
+  return From_Ansi(Choose_Folder<BROWSEINFOA>(owner, Ansi(title).c_str(), SHBrowseForFolderA, SHGetPathFromIDListA));
 }
 
 void Shell_Open(HWND owner, const std::wstring& target) {
@@ -355,19 +358,8 @@ int Message_Box(HWND owner, const std::wstring& text, const std::wstring& title,
 }
 
 std::wstring System_Error_Text(DWORD code) {
-  const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-  std::wstring message;
-  if (Nt_Family()) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(flags, nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    if (n > 0) message.assign(text, n);
-    if (text) LocalFree(text);
-  } else {
-    char* text = nullptr;
-    const DWORD n = FormatMessageA(flags, nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    if (n > 0) message = From_Ansi(std::string(text, n));
-    if (text) LocalFree(text);
-  }
+  std::wstring message = Nt_Family() ? System_Message<wchar_t>(FormatMessageW, code)
+                                     : From_Ansi(System_Message<char>(FormatMessageA, code));
   while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
   return message;
 }
@@ -381,7 +373,9 @@ void Set_System_Parameter(UINT action, UINT value) {
 
 bool Read_User_Setting(const char* key, const char* name, DWORD& type, std::vector<BYTE>& data) {
   // The names are plain ASCII, which the 8-bit registry functions take on both families.
-  const Registry_Key opened(key);
+  HKEY handle = nullptr;
+  const Registry_Key opened(RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle) == ERROR_SUCCESS ? handle
+                                                                                                         : nullptr);
   DWORD size = 0;
   if (!opened || RegQueryValueExA(opened.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
   data.assign(size, 0);

@@ -27,6 +27,13 @@ std::wstring Build_Dir() {
   return std::wstring(path).substr(0, std::wstring(path).find_last_of(L'\\'));
 }
 
+// Wine's trace, in the file that tools/run-wine.sh names.
+std::ifstream Trace_File(std::ios::openmode mode) {
+  wchar_t path[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"QV_TRACE_FILE", path, MAX_PATH);
+  return std::ifstream(path, std::ios::binary | mode);
+}
+
 }  // namespace
 
 std::string Read_Text(const std::wstring& path) {
@@ -98,16 +105,10 @@ std::optional<DWORD> Process::Wait_Exit(DWORD limit_ms) {
 
 bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
-std::streamoff Trace_Length() {
-  wchar_t path[MAX_PATH] = {};
-  GetEnvironmentVariableW(L"QV_TRACE_FILE", path, MAX_PATH);
-  return std::ifstream(path, std::ios::binary | std::ios::ate).tellg();
-}
+std::streamoff Trace_Length() { return Trace_File(std::ios::ate).tellg(); }
 
 void For_Each_Trace_Line(std::streamoff from, const std::function<void(const std::string&)>& take) {
-  wchar_t path[MAX_PATH] = {};
-  GetEnvironmentVariableW(L"QV_TRACE_FILE", path, MAX_PATH);
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = Trace_File(std::ios::in);
   in.seekg(from);
   for (std::string line; std::getline(in, line);) take(line);
 }
@@ -137,7 +138,7 @@ std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& 
   bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   const toolkit::Bitmap dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  const toolkit::Memory_Dc mem;
+  const toolkit::Memory_Dc mem(CreateCompatibleDC(nullptr));
   {
     const toolkit::Selection selected(mem.Get(), dib.Get());
     draw(mem.Get());

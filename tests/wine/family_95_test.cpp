@@ -82,20 +82,6 @@ TEST(Family_95, EveryTextGoesThroughTheEightBitFunctions) {
     Expect_Eight_Bit(trace, install.Scr(), saver.Main_Thread());
   }
   {
-    SCOPED_TRACE("without the check, a password that is set keeps the saver up");
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    const DWORD set = 1;
-    RegSetValueExA(key, "ScreenSaveUsePassword", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&set), 4);
-    Running_Saver saver(L"family95_nocheck");
-    ASSERT_TRUE(saver.Foreground());
-    Press_Key(VK_SPACE);
-    for (int i = 0; i < 5; ++i) Sync_With(saver.window);
-    EXPECT_TRUE(saver.scr->Running());
-    RegDeleteValueA(key, "ScreenSaveUsePassword");
-    RegCloseKey(key);
-  }
-  {
     SCOPED_TRACE("the dialog: its list, a preview, a folder scan and 設定");
     const std::wstring chosen = Desktop_Folder(L"qv98");
     Write_Test_Bmp(chosen + L"\\朝.bmp", 100, 50, [](int, int) { return 0x808080u; });

@@ -18,9 +18,9 @@ std::string Settings_Lines(const std::string& sign, const std::string& folder, c
   return text;
 }
 
-// The visible child of a class in the parent's own children, or a window of that class and title.
-HWND Child(HWND parent, const wchar_t* cls, const wchar_t* title = nullptr) {
-  for (HWND h = FindWindowExW(parent, nullptr, cls, title); h; h = FindWindowExW(parent, h, cls, title))
+// The first visible window of a class among the parent's own children.
+HWND Child(HWND parent, const wchar_t* cls) {
+  for (HWND h = FindWindowExW(parent, nullptr, cls, nullptr); h; h = FindWindowExW(parent, h, cls, nullptr))
     if (IsWindowVisible(h)) return h;
   return nullptr;
 }

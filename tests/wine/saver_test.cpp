@@ -7,13 +7,6 @@
 
 using namespace driver;
 
-namespace {
-
-constexpr DWORD White = 0xFFFFFF;
-bool Any_Of(const std::vector<DWORD>& pixels, DWORD v) { return std::count(pixels.begin(), pixels.end(), v) > 0; }
-
-}  // namespace
-
 // Each ending on a fresh start in the same place, so that each start also shows that the last one left nothing.
 TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideButNotOnAMove) {
   struct Ending {
@@ -37,7 +30,8 @@ TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideBut
     if (e.Noisy) {  // some pixels painted, not all
       ASSERT_TRUE(Wait_For([&] {
         const auto px = Capture_Screen({256, 192, 768, 576});
-        return Any_Of(px, White) && std::count(px.begin(), px.end(), White) < static_cast<long>(px.size() * 9 / 10);
+        const auto white = std::count(px.begin(), px.end(), 0xFFFFFFu);
+        return white > 0 && white < static_cast<long>(px.size() * 9 / 10);
       }));
     } else {
       EXPECT_TRUE(Wait_For([&] { return Capture_Screen({0, 0, 4, 4}) == std::vector<DWORD>(16, 0); }));
