@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/kind_finds.h"
 #include "settings/settings_values.h"
 #include "toolkit/dir_search.h"
 
@@ -20,26 +21,26 @@ bool Check_Folder(const std::wstring& path) {
 void Make_Pict_List(const std::wstring& folder) {
   Pict_Count = 0;
   if (folder.empty()) return;
+  std::array<Kind_Finds, 4> finds;
   for (const std::int16_t pass : Pass_Attr) {
     Find_Attr = pass;
-    for (int kind = 0; kind < 4; ++kind)
-      if (Kind_Enabled(kind)) Find_Pict(folder + Kind_Pattern[static_cast<std::size_t>(kind)], Find_Attr);
+    for (std::size_t kind = 0; kind < finds.size(); ++kind)
+      if (Kind_Enabled(static_cast<int>(kind))) Find_Pict(folder + Kind_Pattern[kind], Find_Attr, finds[kind]);
   }
   if (Pict_Count > 1) Sort_Pict_List();
 }
 
-void Find_Pict(const std::wstring& pattern, std::int16_t& attr) {
+void Find_Pict(const std::wstring& pattern, std::int16_t& attr, Kind_Finds& finds) {
   // The walk ends at its first error and keeps what it found; the builder goes on with the next walk.
   try {
     const std::wstring folder = Dir_Part(pattern) + L"\\";
-    toolkit::Dir_Search search(pattern, attr);
-    for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) {
-      if (toolkit::Get_Attr(folder + name) != attr) continue;
-      if (Pict_Count == Max_Pict_Count) return;  // the count cannot grow: the walk ends as at any error
+    finds.Walk(pattern, attr, [&](const std::wstring& name) {
+      if (Pict_Count == Max_Pict_Count) return false;  // the count cannot grow: the walk ends as at any error
       ++Pict_Count;
       Pict_List.resize(static_cast<std::size_t>(Pict_Count) + 1);
       Pict_List[static_cast<std::size_t>(Pict_Count)] = folder + name;
-    }
+      return true;
+    });
   } catch (const std::exception&) {
   }
 }

@@ -7,6 +7,8 @@
 
 namespace Quorvantile_B {
 
+class Kind_Finds;
+
 constexpr int Max_Pict_Count = 32767;
 
 // Entries 1 to Pict_Count hold the paths; entry 0 is never used.
@@ -27,8 +29,8 @@ bool Check_Folder(const std::wstring& path);
 // Rebuilds Pict_List and Pict_Count from the folder and the enabled kinds.
 void Make_Pict_List(const std::wstring& folder);
 
-// Appends the matches of one pattern whose attribute value is exactly attr.
-void Find_Pict(const std::wstring& pattern, std::int16_t& attr);
+// Appends the matches of one pattern whose attribute value is exactly attr; finds holds the kind's search.
+void Find_Pict(const std::wstring& pattern, std::int16_t& attr, Kind_Finds& finds);
 
 // Sorts entries 1 to Pict_Count in ascending order of their 16-bit character codes.
 void Sort_Pict_List();

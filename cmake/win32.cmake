@@ -98,7 +98,7 @@ target_link_options(qv_paint_bench PRIVATE ${STATIC_RUNTIME})
 
 # The soak run (make soak), separate from the quick tests.
 add_executable(qv_soak tests/soak/soak_win32.cpp)
-target_link_libraries(qv_soak PRIVATE qv_program psapi)
+target_link_libraries(qv_soak PRIVATE qv_program psapi ntdll)
 target_link_options(qv_soak PRIVATE ${STATIC_RUNTIME})
 
 # The README's animation of the reveal (make demo).

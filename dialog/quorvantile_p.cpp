@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "catalogue/kind_finds.h"
 #include "catalogue/pict_list.h"
 #include "dialog/drawing.h"
 #include "resources/resource_ids.h"
@@ -409,8 +410,6 @@ void Quorvantile_P::Scan_Folder(const std::wstring& path) {
   const unsigned scan = ++scan_number_;
   File_List.clear();
   File_Count = 0;
-  // The passes' searches of one kind return the same names (their masks differ in no bit that hides a
-  // plain file), so each kind is searched once and its later passes walk what the first one found.
   std::array<Kind_Finds, 4> finds;
   // One message at most: the scan stops at its first error and lists what it found. A newer scan, list or
   // clearing that took over during a yield leaves this one nothing more to write.
@@ -434,26 +433,15 @@ Quorvantile_P::Walk Quorvantile_P::Find_File(const std::wstring& pattern, std::i
   // The dialog's walk shows the platform's text for an error.
   try {
     const std::wstring folder = Dir_Part(pattern) + L"\\";
-    const auto keep = [&](const std::wstring& name) {
+    const bool done = finds.Walk(pattern, attr, [&](const std::wstring& name) {
       File_List.push_back(folder + name);
       File_Count = toolkit::Add16(File_Count, 1);
       // The count climbs as the files are found, redrawn no faster than a screen can show it.
       lbl_Kei.Set_Caption_Throttled(std::to_wstring(File_Count));
       toolkit::Do_Events();
       return scan == scan_number_;
-    };
-    if (finds) {
-      for (const Found_Name& found : *finds)
-        if (found.Attr == attr && !keep(found.Name)) return Walk::Superseded;
-      return Walk::Done;
-    }
-    finds.emplace();
-    toolkit::Dir_Search search(pattern, attr);
-    for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) {
-      finds->push_back({name, toolkit::Get_Attr(folder + name)});
-      if (finds->back().Attr == attr && !keep(name)) return Walk::Superseded;
-    }
-    return Walk::Done;
+    });
+    return done ? Walk::Done : Walk::Superseded;
   } catch (const std::exception& e) {
     File_List.resize(static_cast<std::size_t>(File_Count));
     toolkit::Message_Box(Hwnd(), toolkit::Error_Text(e), L"Quorvantile", MB_OK);

@@ -2,7 +2,6 @@
 // The settings dialog: a fixed-size, skinned window that shows and changes the settings, lists the
 // pictures of the chosen folder and previews one of them.
 #include <array>
-#include <optional>
 #include <span>
 #include <cstdint>
 #include <string>
@@ -19,6 +18,8 @@
 #include "toolkit/picture_box.h"
 
 namespace Quorvantile_B {
+
+class Kind_Finds;
 
 // The dialog's caption, by which a new start recognises an open dialog.
 inline constexpr wchar_t Dialog_Caption[] = L"Quorvantileの設定";
@@ -95,14 +96,8 @@ class Quorvantile_P : public toolkit::Form {
   void Make_Accessibility();
   void Select_Radio(std::array<toolkit::Image, 2>& group, int Index);
   void Fill_List_From_Pict_List();
-  // The dialog's walk of one pattern; false when it met an error (already reported).
+  // The dialog's walk of one pattern: to its end, stopped at an error (already reported), or given way to newer work.
   enum class Walk { Done, Failed, Superseded };
-  struct Found_Name {
-    std::wstring Name;
-    int Attr;
-  };
-  // What one kind's search returned, with each name's attribute value, once searched.
-  using Kind_Finds = std::optional<std::vector<Found_Name>>;
   Walk Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan, Kind_Finds& finds);
   void Scan_Folder(const std::wstring& path);
   void Show_Names(std::span<const std::wstring> paths);

@@ -10,6 +10,10 @@
 
 namespace toolkit {
 
+// IAccessible's interface id, defined here: in a 64-bit MinGW link the library's IID_IAccessible can resolve to
+// an import thunk instead of the id.
+inline constexpr IID Iid_IAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
 struct Accessible_Item {
   long Role = 0;  // ROLE_SYSTEM_CHECKBUTTON, ROLE_SYSTEM_RADIOBUTTON, ROLE_SYSTEM_STATICTEXT, ...
   std::function<std::wstring()> Name;

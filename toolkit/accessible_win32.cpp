@@ -15,7 +15,7 @@ class Accessible final : public IAccessible {
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == Iid_IAccessible) {
       *out = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -165,7 +165,7 @@ LRESULT Answer_Get_Object(HWND hwnd, WPARAM wp, LPARAM lp, const Accessible_Tree
   // COM counts the object's references: this owner holds the first, the system takes its own.
   Com_Ptr<IAccessible> object;
   *object.Put() = new Accessible(tree);
-  return answer(IID_IAccessible, wp, object.Get());
+  return answer(Iid_IAccessible, wp, object.Get());
 }
 
 }  // namespace toolkit

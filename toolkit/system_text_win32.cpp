@@ -155,15 +155,16 @@ LRESULT Default_Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return Nt_Family() ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+// The pointer-sized forms: in a 32-bit build the headers make them GetWindowLongA/W and SetWindowLongA/W.
 LONG_PTR Window_Long(HWND hwnd, int index) {
-  return Nt_Family() ? GetWindowLongPtrW(hwnd, index) : GetWindowLongA(hwnd, index);
+  return Nt_Family() ? GetWindowLongPtrW(hwnd, index) : GetWindowLongPtrA(hwnd, index);
 }
 
 void Set_Window_Long(HWND hwnd, int index, LONG_PTR value) {
   if (Nt_Family())
     SetWindowLongPtrW(hwnd, index, value);
   else
-    SetWindowLongA(hwnd, index, static_cast<LONG>(value));
+    SetWindowLongPtrA(hwnd, index, value);
 }
 
 std::wstring Window_Text(HWND hwnd) {

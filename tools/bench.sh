@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Runs every benchmark and prints its figures.
 set -eu
-here=$(cd "$(dirname "$0")/.." && pwd)
-cd "$here"
+source "$(dirname "$0")/wine-build.sh"
+cd "$QV_HERE"
+qv_wine_says "The Wine benchmarks run"
 bash tools/wine-bench.sh start
-trap 'bash tools/wine-bench.sh stop' EXIT
+trap 'bash tools/wine-bench.sh stop; qv_wine_says "The Wine benchmarks ran"' EXIT
 echo "== native"
 for b in build/host/qv_*_bench; do [ -x "$b" ] && "$b"; done
 echo "== under Wine"
 # Folders for the picture-list benchmark, made from this side: much faster than through Wine.
-python3 - "$here/build/wine/prefix-nt/drive_c/qvbench" <<'PY'
+nt=$(qv_prefix nt)
+python3 - "$nt/drive_c/qvbench" <<'PY'
 import os, sys
-for files in (1000, 32767):
+for files in (1, 1000, 32767):
     d = os.path.join(sys.argv[1], "list%d" % files)
     if os.path.exists(os.path.join(d, "ready")):
         continue
@@ -22,11 +24,8 @@ for files in (1000, 32767):
     open(os.path.join(d, "ready"), "wb").close()
 PY
 # The same folders on the desktop, where the settings dialog's folder chooser lists them.
-desktop=$(ls -d build/wine/prefix-nt/drive_c/users/*/Desktop | grep -v Public | head -n 1)
-for files in 1000 32767; do
-  ln -sfn "$here/build/wine/prefix-nt/drive_c/qvbench/list$files" "$desktop/qvscan$files"
+desktop=$(ls -d "$nt"/drive_c/users/*/Desktop | grep -v Public | head -n 1)
+for files in 1 1000 32767; do
+  ln -sfn "$nt/drive_c/qvbench/list$files" "$desktop/qvscan$files"
 done
-tools/run-wine.sh nt build/win32/qv_list_bench.exe
-tools/run-wine.sh nt build/win32/qv_latency_bench.exe
-tools/run-wine.sh nt build/win32/qv_paint_bench.exe
-tools/run-wine.sh nt build/win32/qv_dialog_bench.exe
+for b in qv_list_bench qv_latency_bench qv_paint_bench qv_dialog_bench; do tools/run-wine.sh nt $b.exe; done

@@ -2,12 +2,14 @@
 # Starts the saver full-screen on the bundled sample pictures, under Wine. On a machine without a display
 # it runs on the bench's virtual screen, saves a screenshot, says where, and ends the saver with a key.
 set -eu
-here=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/wine-build.sh"
+here=$QV_HERE
 cd "$here"
+qv_wine_says "The saver runs as"
 run=build/run
 [ -d build/samples ] || python3 tools/make_samples.py build/samples
 mkdir -p "$run"
-cp build/win32/Quorvantile.scr "$run/"
+cp "$QV_WIN/Quorvantile.scr" "$run/"
 # Full screen, sequential order, every kind.
 python3 tools/write-ini.py "$run/Quorvantile.ini" "Z:$(echo "$here/build/samples" | tr / '\\')" 0 1
 
@@ -15,6 +17,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   QV_DISPLAY=$DISPLAY bash tools/wine-bench.sh prefixes
   echo "Quorvantile is running full-screen; press any key or click to end it."
   QV_DISPLAY=$DISPLAY tools/run-wine.sh nt "$run/Quorvantile.scr" /s
+  qv_wine_says "It ran as"
   exit 0
 fi
 
@@ -32,6 +35,7 @@ for _ in $(seq 600); do
   sleep 0.1
 done
 import -window root "$run/screenshot.png"
-echo "The saver ran on a virtual screen; its screenshot is $here/$run/screenshot.png"
 xdotool key space
 wait $saver || true
+echo "The saver ran on a virtual screen; its screenshot is $here/$run/screenshot.png"
+qv_wine_says "It ran as"

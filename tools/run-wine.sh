@@ -1,23 +1,25 @@
 #!/usr/bin/env bash
 # run-wine.sh CONFIG PROGRAM [ARGS...]: runs a Windows program in one of the bench's configurations (nt, 98,
-# 144, 192, dual; see wine-bench.sh), in its prefix and on its screen.
+# 144, 192, dual; see wine-bench.sh), in its prefix and on its screen, with the build that runs here
+# (wine-build.sh). A PROGRAM without a folder is one of that build's own (qv_wine_tests.exe).
 set -eu
-here=$(cd "$(dirname "$0")/.." && pwd)
-bench=${QV_BENCH_DIR:-$here/build/wine}
-config=$1
-shift
+source "$(dirname "$0")/wine-build.sh"
+config=$1 program=$2
+shift 2
+case $program in */* | *\\*) ;; *) program=$QV_HERE/$QV_WIN/$program ;; esac
 case $config in
   dual) display=${QV_DUAL_DISPLAY:-:78} ;;
   144|192) display=${QV_HIDPI_DISPLAY:-:79} ;;
   *) display=${QV_DISPLAY:-:77} ;;
 esac
-export WINEPREFIX=$bench/prefix-$config WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+WINEPREFIX=$(qv_prefix "$config")
+export WINEPREFIX WINEDEBUG=${WINEDEBUG:--all}
 export DISPLAY=$display LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 # QV_TRACE: a file for the standard error of the program and of the programs it starts, where Wine's traces
 # go; the program finds it in QV_TRACE_FILE.
 if [ -n "${QV_TRACE:-}" ]; then
   : >"$QV_TRACE"
   export QV_TRACE_FILE="Z:$(realpath "$QV_TRACE" | tr / '\\')"
-  exec wine "$@" 2>>"$QV_TRACE"
+  exec "$QV_WINE" "$program" "$@" 2>>"$QV_TRACE"
 fi
-exec wine "$@"
+exec "$QV_WINE" "$program" "$@"

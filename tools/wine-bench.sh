@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Wine bench: a virtual screen, a second one with two monitors, and one Wine prefix per configuration,
-# made once and reused.
+# made once and reused, for the build that runs here (wine-build.sh).
 #   wine-bench.sh start     start the screens with their window managers, make the prefixes if missing
 #   wine-bench.sh prefixes  make the prefixes if missing (no screen of its own)
 #   wine-bench.sh stop      stop what start started
@@ -10,15 +10,15 @@
 #   dual  the NT family on two 640 x 480 monitors side by side (Xephyr with Xinerama on the first screen)
 # Prints nothing on success, so that a test runner's summary stays the last line.
 set -eu
-here=$(cd "$(dirname "$0")/.." && pwd)
-bench=${QV_BENCH_DIR:-$here/build/wine}
+source "$(dirname "$0")/wine-build.sh"
+bench=${QV_BENCH_DIR:-$QV_HERE/build/wine}
 display=${QV_DISPLAY:-:77}
 dual_display=${QV_DUAL_DISPLAY:-:78}
 hidpi_display=${QV_HIDPI_DISPLAY:-:79}
 mkdir -p "$bench"
 
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-export WINEARCH=win32 WINEDEBUG=-all DISPLAY=$display
+export WINEDEBUG=-all DISPLAY=$display
 
 wait_for() {  # wait_for SECONDS COMMAND...: wait until COMMAND succeeds
   local limit=$1; shift
@@ -51,16 +51,17 @@ start_wm() {  # start_wm DISPLAY NAME
 }
 
 reg() {  # reg PREFIX ARGS...
-  WINEPREFIX=$1 wine reg add "${@:2}" /f >/dev/null 2>&1
+  WINEPREFIX=$1 "$QV_WINE" reg add "${@:2}" /f >/dev/null 2>&1
 }
 
 make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copies of it with their settings
-  local name=$1 pfx=$bench/prefix-$1
+  local name=$1 pfx
+  pfx=$(qv_prefix "$1")
   [ -f "$pfx/.qv-ready" ] && return 0
   rm -rf "$pfx"
   if [ "$name" = nt ]; then
     # No .NET or HTML engine: nothing here needs them, and their installers would ask on screen.
-    WINEDLLOVERRIDES='mscoree,mshtml=' WINEPREFIX=$pfx wineboot -i >/dev/null 2>&1
+    WINEDLLOVERRIDES='mscoree,mshtml=' WINEPREFIX=$pfx "$QV_WINE" wineboot -i >/dev/null 2>&1
     WINEPREFIX=$pfx wineserver -w
     # The dialog's font: a Japanese gothic stands in for the system's proportional gothic.
     reg "$pfx" 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic'
@@ -69,11 +70,13 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
     reg "$pfx" 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d ''
   else
     make_prefix nt
-    cp -a "$bench/prefix-nt" "$pfx"
+    cp -a "$(qv_prefix nt)" "$pfx"
     rm -f "$pfx/.qv-ready"
     case $name in
       98) reg "$pfx" 'HKCU\Software\Wine' /v Version /d win98 ;;
       144|192) reg "$pfx" 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$name" ;;
+      # The 64-bit X11 driver asks XRandR for the monitors, which sees one on Xephyr; Xinerama sees both.
+      dual) reg "$pfx" 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N ;;
     esac
   fi
   WINEPREFIX=$pfx wineserver -w
@@ -84,14 +87,14 @@ all_prefixes() {
   for name in nt 98 144 192 dual; do make_prefix "$name"; done
   # On the NT prefix's desktop, where the folder chooser lists it: a folder of 10,000 bmp and 10,000 jpg files
   # for the scans that must last a while (made from here: through Wine it would take minutes).
-  long=$(ls -d "$bench"/prefix-nt/drive_c/users/*/Desktop | grep -v Public | head -n 1)/qvlong
+  long=$(ls -d "$(qv_prefix nt)"/drive_c/users/*/Desktop | grep -v Public | head -n 1)/qvlong
   if [ ! -f "$long/p9999.jpg" ]; then
     mkdir -p "$long"
     (cd "$long" && seq 0 9999 | sed 's/.*/p&.bmp p&.jpg/' | xargs touch)
   fi
   # R: is a spare drive whose root the tests may fill.
   mkdir -p "$bench/drive-r"
-  for name in nt 98 144 192 dual; do ln -sfn "$bench/drive-r" "$bench/prefix-$name/dosdevices/r:"; done
+  for name in nt 98 144 192 dual; do ln -sfn "$bench/drive-r" "$(qv_prefix "$name")/dosdevices/r:"; done
 }
 
 case "${1:-}" in
@@ -120,8 +123,8 @@ case "${1:-}" in
     all_prefixes
     ;;
   stop)
-    for name in nt 98 144 192 dual; do
-      [ -d "$bench/prefix-$name" ] && WINEPREFIX=$bench/prefix-$name wineserver -k >/dev/null 2>&1 || true
+    for pfx in "$bench"/prefix*-*; do
+      [ -d "$pfx" ] && WINEPREFIX=$pfx wineserver -k >/dev/null 2>&1 || true
     done
     for f in xephyr openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
       if [ -f "$bench/$f.pid" ]; then

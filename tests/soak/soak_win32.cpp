@@ -44,8 +44,12 @@ unsigned Gdi_Objects() {
     unsigned char Type, Flags;
     unsigned long long User;
   };
-  const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-  const auto* table = *reinterpret_cast<const Entry* const*>(peb + 0x94);
+  // The table's place in the PEB: GdiSharedHandleTable, at 0x94 in a 32-bit process and 0xF8 in a 64-bit one.
+  constexpr std::size_t Table_Offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+  PROCESS_BASIC_INFORMATION basic{};
+  NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr);
+  const auto* peb = reinterpret_cast<const unsigned char*>(basic.PebBaseAddress);
+  const auto* table = peb ? *reinterpret_cast<const Entry* const*>(peb + Table_Offset) : nullptr;
   unsigned n = 0;
   for (unsigned i = 0; table && i < 0x10000; ++i) n += table[i].Type != 0;
   return n;

@@ -34,7 +34,8 @@ class Install {
   std::wstring dir_;
 };
 
-// A started program, killed if the test leaves it running. Traced, Wine logs its every system call.
+// A started program, killed if the test leaves it running. Traced, Wine logs its every system call and where it
+// loads each module.
 class Process {
  public:
   Process(const std::wstring& program, const std::wstring& arguments, bool traced = false);

@@ -26,21 +26,25 @@ const std::set<std::string> Wide_Calls_Allowed{
     "CreateSemaphoreW"};
 
 // Checks that the saver's own code, in the program's thread, made calls, and no wide call the 95 family lacks.
+// The saver's image spans SizeOfImage bytes from where Wine says it loaded it.
 void Expect_Eight_Bit(std::streamoff trace, const std::wstring& scr, DWORD thread) {
   const std::string bytes = Read_Text(scr);
-  const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS32*>(
+  const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS*>(
       bytes.data() + reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data())->e_lfanew);
-  const std::uint32_t first = nt.OptionalHeader.ImageBase, end = first + nt.OptionalHeader.SizeOfImage;
+  std::uint64_t first = 0;
   char prefix[16];
   std::snprintf(prefix, sizeof prefix, "%04lx:Call ", static_cast<unsigned long>(thread));
   std::set<std::string> offending;
   int calls = 0;
   For_Each_Trace_Line(trace, [&](const std::string& line) {
+    // "0024:trace:loaddll:build_module Loaded L"C:\qvtest\family95\Quorvantile.scr" at 00400000: native"
+    if (const auto at = line.find("Quorvantile.scr\" at "); at != std::string::npos && line.find(":loaddll:") != std::string::npos)
+      first = std::strtoull(line.c_str() + at + 20, nullptr, 16);
     // "0024:Call user32.CreateWindowExA(...) ret=0041b77c"
     const auto ret = line.rfind(" ret=");
     if (line.compare(0, std::strlen(prefix), prefix) != 0 || ret == std::string::npos) return;
-    const auto at = static_cast<std::uint32_t>(std::strtoul(line.c_str() + ret + 5, nullptr, 16));
-    if (at < first || at >= end) return;
+    const std::uint64_t at = std::strtoull(line.c_str() + ret + 5, nullptr, 16);
+    if (!first || at < first || at >= first + nt.OptionalHeader.SizeOfImage) return;
     ++calls;
     const auto open = line.find('('), dot = line.rfind('.', open);
     const std::string name = line.substr(dot + 1, open - dot - 1);

@@ -4,6 +4,7 @@
 #include <oleacc.h>
 #include <shlobj.h>
 
+#include "toolkit/accessible.h"
 #include "toolkit/ansi.h"
 #include "toolkit/com_ptr.h"
 
@@ -114,7 +115,7 @@ std::vector<std::wstring> Open_Dialog::Items() const {
 std::vector<Element> Panel_Elements(const Open_Dialog& d) {
   CoInitialize(nullptr);  // once for the driver's thread; later calls only count
   toolkit::Com_Ptr<IAccessible> panel;
-  if (FAILED(AccessibleObjectFromWindow(d.Panel, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  if (FAILED(AccessibleObjectFromWindow(d.Panel, static_cast<DWORD>(OBJID_CLIENT), toolkit::Iid_IAccessible,
                                         reinterpret_cast<void**>(panel.Put()))))
     return {};
   long count = 0;

@@ -20,7 +20,8 @@ FILE* Open_Beside_Program(const char* name, bool* first = nullptr) {
 // The password change: "pwdchange.txt".
 extern "C" DWORD WINAPI PwdChangePasswordA(LPCSTR key, HWND parent, UINT reserved1, UINT reserved2) {
   if (FILE* f = Open_Beside_Program("pwdchange.txt")) {
-    std::fprintf(f, "%s %ld %u %u\n", key, static_cast<long>(reinterpret_cast<INT_PTR>(parent)), reserved1, reserved2);
+    std::fprintf(f, "%s %lld %u %u\n", key, static_cast<long long>(reinterpret_cast<INT_PTR>(parent)), reserved1,
+                 reserved2);
     std::fclose(f);
   }
   return 0;
