@@ -22,6 +22,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 bash tools/wine-bench.sh start
+trap 'bash tools/wine-bench.sh stop' EXIT
 export DISPLAY=:77
 tools/run-wine.sh nt "$run/Quorvantile.scr" /s &
 saver=$!

@@ -15,6 +15,9 @@ esac
 WINEPREFIX=$(qv_prefix "$config")
 export WINEPREFIX WINEDEBUG=${WINEDEBUG:--all}
 export DISPLAY=$display LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# The prefix's server of the program before, if it is still ending, ends first: a program that connects to a
+# server on its way out is dropped with it ("recvmsg: connection reset by peer").
+timeout 60 wineserver -w || true
 # QV_TRACE: a file for the standard error of the program and of the programs it starts, where Wine's traces
 # go; the program finds it in QV_TRACE_FILE.
 if [ -n "${QV_TRACE:-}" ]; then

@@ -43,7 +43,7 @@ start_wm() {  # start_wm DISPLAY NAME
     wm_running "$1" && return 0
     DISPLAY=$1 openbox >"$bench/openbox-$2.log" 2>&1 &
     echo $! >"$bench/openbox-$2.pid"
-    wait_for 20 wm_running "$1" && return 0
+    wait_for 20 wm_running "$1" 2>/dev/null && return 0
     kill "$(cat "$bench/openbox-$2.pid")" 2>/dev/null || true
   done
   echo "wine-bench: openbox does not start: $(cat "$bench/openbox-$2.log")" >&2
