@@ -92,7 +92,7 @@ target_link_options(qv_latency_bench PRIVATE ${STATIC_RUNTIME})
 add_executable(qv_dialog_bench bench/dialog_bench_win32.cpp tests/wine/driver.cpp tests/wine/fixtures.cpp)
 target_link_libraries(qv_dialog_bench PRIVATE qv_program gtest_win32 oleacc)
 target_link_options(qv_dialog_bench PRIVATE ${STATIC_RUNTIME})
-add_executable(qv_paint_bench bench/paint_bench_win32.cpp tests/wine/driver.cpp)
+add_executable(qv_paint_bench bench/paint_bench_win32.cpp)
 target_link_libraries(qv_paint_bench PRIVATE qv_program)
 target_link_options(qv_paint_bench PRIVATE ${STATIC_RUNTIME})
 

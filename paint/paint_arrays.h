@@ -1,5 +1,6 @@
 #pragma once
-// The working data of the painting, rebuilt for every picture.
+// The shapes of the painting's working data.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +22,7 @@ class Grid {
   const T* Data() const { return cells_.data(); }
   int Stride() const { return stride_; }
   int Rows() const { return rows_; }
+  std::size_t Bytes() const { return cells_.capacity() * sizeof(T); }
 
  private:
   int stride_ = 0, rows_ = 0;
@@ -30,17 +32,5 @@ class Grid {
 struct Point16 {
   std::int16_t X, Y;
 };
-
-// Raw pixels of the picture, 0x00RRGGBB, top row first.
-inline Grid<std::int32_t> Src_Bits;
-// Colour value (red + 256 green + 65536 blue) of each pixel, or Done_Mark.
-inline Grid<std::int32_t> Work_Color;
-// Work_Color as it was before any pass, border already marked.
-inline Grid<std::int32_t> Base_Color;
-// Entries 1..Pix_Count: the pixels in the order they serve as seeds.
-inline std::vector<Point16> Seed_Order;
-inline std::int32_t Pix_Count = 0;
-// The layer now being grown, and the layer now being expanded (entries from 0).
-inline std::vector<Point16> Next_Pts, Cur_Pts;
 
 }  // namespace Quorvantile_B

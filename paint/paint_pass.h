@@ -1,20 +1,14 @@
 #pragma once
-// The painting: three passes of seeded region growth that reveal a picture pixel by pixel.
+// The colours of the three passes, and what a pass paints on.
 #include <cstdint>
-
-#include "paint/paint_arrays.h"
 
 namespace Quorvantile_B {
 
-// The brightness range of a region; the saver screen sets it when it loads.
-inline std::int16_t Sum_Range = 0;
-
-// What a pass paints on: one pixel at a time, and a yield to the window system after every layer.
+// What a painting paints on, one pixel at a time.
 class Paint_Surface {
  public:
   virtual ~Paint_Surface() = default;
   virtual void Set_Pixel(int x, int y, std::uint32_t colour_value) = 0;
-  virtual void Yield_To_Events() = 0;
 };
 
 struct Channels {
@@ -40,11 +34,5 @@ constexpr std::uint32_t Emph_Color(Channels c, int Col_Sum, Emphasis e) {
   const int red = e.R * (c.R - m) + m, green = e.G * (c.G - m) + m, blue = e.B * (c.B - m) + m;
   return static_cast<std::uint32_t>(red + 256 * green + 65536 * blue);
 }
-
-// One pass over the whole picture in the order of Seed_Order, with the given emphasis.
-void Paint_Pass(Paint_Surface& surface, Emphasis emphasis);
-
-// The three passes, with Base_Color restored into Work_Color before passes 2 and 3.
-void Paint_Passes(Paint_Surface& surface);
 
 }  // namespace Quorvantile_B

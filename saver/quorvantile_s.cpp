@@ -4,128 +4,154 @@
 #include "catalogue/play_order.h"
 #include "main/startup.h"
 #include "paint/get_bits.h"
-#include "paint/paint_pass.h"
-#include "paint/prep_paint.h"
-#include "saver/display_surface.h"
 #include "saver/placement.h"
 #include "settings/settings_values.h"
 #include "toolkit/app.h"
 #include "toolkit/error_styles.h"
-#include "toolkit/gdi.h"
 #include "toolkit/numbers.h"
 #include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
+namespace {
 
 using toolkit::Resume_Next;
 
+// Display as the painting's surface: pixels go into its persistent surface, and reach the screen with its Refresh.
+class Display_Surface : public Paint_Surface {
+ public:
+  explicit Display_Surface(toolkit::Picture_Box& display) : display_(display) {}
+  void Set_Pixel(int x, int y, std::uint32_t colour_value) override { display_.Pset(x, y, colour_value); }
+
+ private:
+  toolkit::Picture_Box& display_;
+};
+
+}  // namespace
+
 Quorvantile_S::Quorvantile_S() : Form(Saver_Caption, toolkit::Border_Style::None) {}
 
-void Quorvantile_S::Create_Controls() {
-  Display.Create(Hwnd(), 0, 0, 0, 0, false, RGB(255, 255, 255));
-  Master.Create(Hwnd(), 0, 0, 0, 0, false, RGB(0, 0, 0));
-  Pic_Orgn.Create(Hwnd(), 0, 0, 0, 0, false, RGB(0, 0, 0));
-  Display.Mouse_Down = [this](int b, int s, int x, int y) { Display_MouseDown(b, s, x, y); };
-}
-
 void Quorvantile_S::Form_Load() {
-  Create_Controls();
   if (Pict_Count == 0) {
     if (Mode_Letter() == L"S") Cursor_Count = ShowCursor(TRUE);
     toolkit::Message_Box(nullptr, L"画像ﾌｧｲﾙを指定して下さい ！", L"Quorvantile (Saver Screen)",
                          MB_OK | MB_ICONEXCLAMATION);
     toolkit::End_Program();
   }
-  // The form covers every monitor, black wherever nothing is painted; the painting keeps to the primary one.
+  // The form covers every monitor, black wherever nothing is painted; each monitor paints its own pictures.
   const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
-  const toolkit::Screen_Area all = toolkit::Virtual_Screen(), primary = toolkit::Primary_Screen();
-  const double screen_w = primary.W * tx, screen_h = primary.H * ty;
+  const toolkit::Screen_Area all = toolkit::Virtual_Screen();
   Resume_Next([&] { Move_Twips(all.X * tx, all.Y * ty, all.W * tx, all.H * ty); });
-  Resume_Next([&] { Scr_W = toolkit::To_Int16(toolkit::Pixels_Of_Twips(screen_w, tx)); });
-  Resume_Next([&] { Scr_H = toolkit::To_Int16(toolkit::Pixels_Of_Twips(screen_h, ty)); });
-  Scr_X = primary.X - all.X;
-  Scr_Y = primary.Y - all.Y;
-  Resume_Next([&] {
-    Display.Move(Scr_X, Scr_Y);
-    Display.Resize(Scr_W, Scr_H);
-  });
+  for (const toolkit::Screen_Area& monitor : toolkit::Monitors())
+    Add_Monitor({monitor.X - all.X, monitor.Y - all.Y, monitor.X - all.X + monitor.W, monitor.Y - all.Y + monitor.H});
   Play_Pos = 0;
-  Resume_Next([&] { Next_Picture(); });
+  for (const auto& m : monitors_) Resume_Next([&] { Next_Picture(*m); });
   Set_Back_Color(RGB(0, 0, 0));
-  Display.Set_Back_Color(RGB(255, 255, 255));
-  Sum_Range = 100;
   Show();
   SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   Slide_Loop();
 }
 
+void Quorvantile_S::Add_Monitor(const RECT& area) {
+  Monitor& m = *monitors_.emplace_back(std::make_unique<Monitor>());
+  m.Display.Create(Hwnd(), 0, 0, 0, 0, false, RGB(255, 255, 255));
+  m.Master.Create(Hwnd(), 0, 0, 0, 0, false, RGB(0, 0, 0));
+  m.Pic_Orgn.Create(Hwnd(), 0, 0, 0, 0, false, RGB(0, 0, 0));
+  m.Display.Mouse_Down = [this](int b, int s, int x, int y) { Display_MouseDown(b, s, x, y); };
+  // The monitor's size goes through twips, as the form's own sizes do.
+  const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
+  const double screen_w = (area.right - area.left) * tx, screen_h = (area.bottom - area.top) * ty;
+  Resume_Next([&] { m.Scr_W = toolkit::To_Int16(toolkit::Pixels_Of_Twips(screen_w, tx)); });
+  Resume_Next([&] { m.Scr_H = toolkit::To_Int16(toolkit::Pixels_Of_Twips(screen_h, ty)); });
+  m.Scr_X = area.left;
+  m.Scr_Y = area.top;
+  Resume_Next([&] {
+    m.Display.Move(m.Scr_X, m.Scr_Y);
+    m.Display.Resize(m.Scr_W, m.Scr_H);
+  });
+}
+
+// Each round moves every monitor's painting on by one step, then yields once: input ends the saver at once,
+// and a monitor with a small picture does not wait for a big one.
 void Quorvantile_S::Slide_Loop() {
   for (;;) {
-    Resume_Next([&] { Paint_Picture(); });
-    if (Pict_Count > 1) Resume_Next([&] { Next_Picture(); });
+    for (const auto& m : monitors_)
+      if (!Paint_Step(*m) && Pict_Count > 1) Resume_Next([&] { Next_Picture(*m); });
     toolkit::Do_Events();
   }
 }
 
-void Quorvantile_S::Next_Picture() {
+// A new painting starts with its first step. One that has ended, or failed, is released at once, before the
+// monitor takes its next picture.
+bool Quorvantile_S::Paint_Step(Monitor& m) {
+  bool stepped = false;
+  Resume_Next([&] {
+    if (!m.Painting_Now) m.Painting_Now.emplace(Prepare_Painting(m));
+    Display_Surface surface(m.Display);
+    stepped = m.Painting_Now->Step(surface);
+    m.Display.Refresh();
+  });
+  if (!stepped) m.Painting_Now.reset();
+  return stepped;
+}
+
+void Quorvantile_S::Next_Picture(Monitor& m) {
   // Play_Pos comes back to 0 at Pict_Count, so it never passes 32767.
   Play_Pos = toolkit::Add16(Play_Pos, 1);
-  Master.Cls();
+  m.Master.Cls();
   std::wstring path;
   const auto at = static_cast<std::size_t>(Play_Pos);
   if (at < Play_Order.size() && static_cast<std::size_t>(Play_Order[at]) < Pict_List.size())
     path = Pict_List[static_cast<std::size_t>(Play_Order[at])];
-  // A file that cannot be loaded leaves the previous picture (and its size) in Pic_Orgn.
-  Resume_Next([&] { Pic_Orgn.Load_Picture(*toolkit::Picture::From_File(path)); });
-  Resume_Next([&] { Place_Into_Master(path); });
-  Master.Surface_Changed();
-  Master.Refresh();
+  // A file that cannot be loaded leaves the monitor's previous picture (and its size) in Pic_Orgn.
+  Resume_Next([&] { m.Pic_Orgn.Load_Picture(*toolkit::Picture::From_File(path)); });
+  Resume_Next([&] { Place_Into_Master(m, path); });
+  m.Master.Surface_Changed();
+  m.Master.Refresh();
   if (Play_Pos == Pict_Count) {
     if (Pict_Count != 1) Resume_Next([] { Make_Play_Order(); });
     Play_Pos = 0;
   }
 }
 
-void Quorvantile_S::Place_Into_Master(const std::wstring& path) {
-  const Placement p = Place_Picture(Pic_Orgn.Width(), Pic_Orgn.Height(), Scr_W, Scr_H, Size_Mode);
+void Quorvantile_S::Place_Into_Master(Monitor& m, const std::wstring& path) {
+  const Placement p = Place_Picture(m.Pic_Orgn.Width(), m.Pic_Orgn.Height(), m.Scr_W, m.Scr_H, Size_Mode);
   switch (p.How) {
     case Placement::Method::Stretch:
-      Master.Resize(p.Master_W, p.Master_H);
-      SetStretchBltMode(Master.Hdc(), COLORONCOLOR);
-      StretchBlt(Master.Hdc(), p.Dest_X, p.Dest_Y, p.Dest_W, p.Dest_H, Pic_Orgn.Hdc(), 0, 0, p.Src_W, p.Src_H, SRCCOPY);
+      m.Master.Resize(p.Master_W, p.Master_H);
+      SetStretchBltMode(m.Master.Hdc(), COLORONCOLOR);
+      StretchBlt(m.Master.Hdc(), p.Dest_X, p.Dest_Y, p.Dest_W, p.Dest_H, m.Pic_Orgn.Hdc(), 0, 0, p.Src_W, p.Src_H,
+                 SRCCOPY);
       break;
     case Placement::Method::Load_Direct:
       // The picture fits the screen: it is read a second time, now straight into Master.
-      Master.Load_Picture(*toolkit::Picture::From_File(path));
+      m.Master.Load_Picture(*toolkit::Picture::From_File(path));
       break;
     case Placement::Method::Crop:
-      Master.Resize(p.Master_W, p.Master_H);
-      BitBlt(Master.Hdc(), 0, 0, p.Master_W, p.Master_H, Pic_Orgn.Hdc(), p.Src_X, p.Src_Y, SRCCOPY);
+      m.Master.Resize(p.Master_W, p.Master_H);
+      BitBlt(m.Master.Hdc(), 0, 0, p.Master_W, p.Master_H, m.Pic_Orgn.Hdc(), p.Src_X, p.Src_Y, SRCCOPY);
       break;
   }
 }
 
 // Handles no errors of its own: a failure abandons this picture's painting.
-void Quorvantile_S::Paint_Picture() {
-  Prepare_Painting();
-  Display_Surface surface(Display);
-  Paint_Passes(surface);
+Painting Quorvantile_S::Prepare_Painting(Monitor& m) {
+  m.Display.Set_Visible(false);
+  m.Display.Resize(m.Master.Width(), m.Master.Height());
+  m.Display.Move(m.Scr_X + (m.Scr_W - m.Display.Width()) / 2, m.Scr_Y + (m.Scr_H - m.Display.Height()) / 2);
+  const int W = m.Master.Width(), H = m.Master.Height();
+  Grid<std::int32_t> Src_Bits(W, H);
+  Get_Bits(m.Master, Src_Bits);
+  Painting painting = Prep_Paint(Src_Bits, W, H, Sum_Range);
+  m.Display.Cls();
+  m.Display.Set_Visible(true);
+  return painting;
 }
 
-void Quorvantile_S::Prepare_Painting() {
-  Display.Set_Visible(false);
-  Display.Resize(Master.Width(), Master.Height());
-  Display.Move(Scr_X + (Scr_W - Display.Width()) / 2, Scr_Y + (Scr_H - Display.Height()) / 2);
-  const int W = Master.Width(), H = Master.Height();
-  Src_Bits = Grid<std::int32_t>(W, H);
-  Get_Bits(Master, Src_Bits);
-  Prep_Paint(W, H);
-  Display.Cls();
-  Display.Set_Visible(true);
+bool Quorvantile_S::Form_KeyDown(int, int) {
+  End_Saver();
+  return true;
 }
-
-void Quorvantile_S::Form_KeyDown(int, int) { End_Saver(); }
 void Quorvantile_S::Form_MouseDown(int, int, int, int) { End_Saver(); }
 void Quorvantile_S::Display_MouseDown(int, int, int, int) { End_Saver(); }
 

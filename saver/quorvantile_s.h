@@ -1,8 +1,13 @@
 #pragma once
-// The saver screen: a borderless, topmost, full-screen black window that shows the pictures one after
-// another until a key or a mouse button ends it.
+// The saver screen: a borderless, topmost black window over every monitor that shows the pictures one after
+// another, each monitor its own, until a key or a mouse button ends it.
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "paint/painting.h"
 #include "toolkit/form.h"
 #include "toolkit/picture_box.h"
 
@@ -11,32 +16,12 @@ namespace Quorvantile_B {
 // The saver screen's caption, by which a new start recognises a running saver.
 inline constexpr wchar_t Saver_Caption[] = L"Quorvantile_Main";
 
+// The brightness window of a region of the painting.
+constexpr std::int16_t Sum_Range = 100;
+
 class Quorvantile_S : public toolkit::Form {
  public:
   Quorvantile_S();
-
-  // The visible surface of the painting.
-  toolkit::Picture_Box Display;
-  // The picture as placed for the screen: what the painting reveals.
-  toolkit::Picture_Box Master;
-  // Each picture file is loaded here at its natural size.
-  toolkit::Picture_Box Pic_Orgn;
-
-  // The primary screen's size in pixels, and where it lies in the form, which covers every monitor.
-  std::int16_t Scr_W = 0, Scr_H = 0;
-  int Scr_X = 0, Scr_Y = 0;
-  std::int16_t Play_Pos = 0;
-
-  // Creates the three picture boxes; Form_Load does it, tests of the placement call it alone.
-  void Create_Controls();
-  void Next_Picture();
-  void Paint_Picture();
-  // Its steps up to the passes: Display centred, cleared and shown, the pixels read and prepared.
-  void Prepare_Painting();
-  [[noreturn]] void Slide_Loop();
-  void End_Saver();
-  // Quits without asking: the saver flags, the cursor, the end of the program.
-  [[noreturn]] void Quit_Saver();
 
  protected:
   void Form_Load() override;
@@ -45,12 +30,44 @@ class Quorvantile_S : public toolkit::Form {
   void Form_Close() override { End_Saver(); }
   void Form_End_Session() override { Quit_Saver(); }
   void Form_Unload() override { Quit_Saver(); }
-  void Form_KeyDown(int Key_Code, int Shift) override;
+  // Every key ends the saver, the system's own (Alt+F4) included, which then does nothing more.
+  bool Form_KeyDown(int Key_Code, int Shift) override;
   void Form_MouseDown(int Button, int Shift, int X, int Y) override;
 
  private:
+  // One monitor's share of the screen: where it lies in the form and its size in pixels, the picture
+  // boxes of its pictures, and the painting under way there.
+  struct Monitor {
+    int Scr_X = 0, Scr_Y = 0;
+    std::int16_t Scr_W = 0, Scr_H = 0;
+    // The visible surface of the painting.
+    toolkit::Picture_Box Display;
+    // The picture as placed for the monitor: what the painting reveals.
+    toolkit::Picture_Box Master;
+    // Each picture file is loaded here at its natural size.
+    toolkit::Picture_Box Pic_Orgn;
+    std::optional<Painting> Painting_Now;
+  };
+  // Tests and tools that drive the saver's steps in their own process.
+  friend struct Saver_Test_Seam;
+
+  void Add_Monitor(const RECT& area);
+  void Next_Picture(Monitor& m);
+  void Place_Into_Master(Monitor& m, const std::wstring& path);
+  // Display centred on the monitor, cleared and shown, and the painting of Master's pixels made.
+  Painting Prepare_Painting(Monitor& m);
+  // One step of the monitor's painting, which starts with its first; false once the painting has ended or
+  // failed.
+  bool Paint_Step(Monitor& m);
+  [[noreturn]] void Slide_Loop();
   void Display_MouseDown(int Button, int Shift, int X, int Y);
-  void Place_Into_Master(const std::wstring& path);
+  void End_Saver();
+  // Quits without asking: the saver flags, the cursor, the end of the program.
+  [[noreturn]] void Quit_Saver();
+
+  // The primary monitor first.
+  std::vector<std::unique_ptr<Monitor>> monitors_;
+  std::int16_t Play_Pos = 0;
 };
 
 // True when the user may leave the saver: asks the 95 family's password check.

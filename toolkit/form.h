@@ -15,8 +15,6 @@ class Form : public Holder {
 
   // Creates the window, hidden, and runs Form_Load.
   void Load();
-  // Creates the window, hidden, without running Form_Load.
-  void Create_Window();
   // Shows the form and gives it the keyboard.
   void Show();
   // Shows the form and leaves the keyboard where it is.
@@ -39,6 +37,8 @@ class Form : public Holder {
   static bool Take_Modal_Keys(MSG& msg);
 
  protected:
+  // Creates the window, hidden, without running Form_Load.
+  void Create_Window();
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
   // A request to close: the close box, the system, another program. Unloads the form unless overridden.
@@ -50,7 +50,9 @@ class Form : public Holder {
     SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  virtual void Form_KeyDown(int /*Key_Code*/, int /*Shift*/) {}
+  // A key going down; true when the form took it, so that the system's own meaning of it (Alt+F4 closes)
+  // does not follow.
+  virtual bool Form_KeyDown(int /*Key_Code*/, int /*Shift*/) { return false; }
   virtual void Form_MouseDown(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) {}
   virtual void Form_Default_Key() {}
   virtual void Form_Cancel_Key() {}

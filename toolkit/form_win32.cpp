@@ -128,8 +128,8 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
       Form_KeyDown(static_cast<int>(wp), Shift_State());
       return 0;
     case WM_SYSKEYDOWN:
-      // The system's own keys (Alt+F4) still work where the form lets them.
-      Form_KeyDown(static_cast<int>(wp), Shift_State());
+      // The system's own keys (Alt+F4) still work where the form leaves them.
+      if (Form_KeyDown(static_cast<int>(wp), Shift_State())) return 0;
       return Default(msg, wp, lp);
     case WM_CLOSE:
       Form_Close();

@@ -2,6 +2,8 @@
 // The screens in pixels, and how many pixels make an inch.
 #include <windows.h>
 
+#include <vector>
+
 namespace toolkit {
 
 struct Screen_Area {
@@ -12,6 +14,8 @@ struct Screen_Area {
 Screen_Area Primary_Screen();
 // The rectangle around every monitor; the primary one where the system knows no other (Windows 95).
 Screen_Area Virtual_Screen();
+// Every monitor, the primary one first, in the order the system lists the others.
+std::vector<Screen_Area> Monitors();
 
 // The screen's dots per inch (96 on a usual display).
 int System_Dpi();

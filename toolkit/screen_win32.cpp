@@ -13,6 +13,27 @@ Screen_Area Virtual_Screen() {
   return all.W > 0 && all.H > 0 ? all : Primary_Screen();
 }
 
+namespace {
+
+BOOL CALLBACK Take_Monitor(HMONITOR monitor, HDC, RECT*, LPARAM into) {
+  RECT r{};
+  bool primary = false;
+  if (Monitor_Area(monitor, r, primary)) {
+    auto& found = *reinterpret_cast<std::vector<Screen_Area>*>(into);
+    found.insert(primary ? found.begin() : found.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<Screen_Area> Monitors() {
+  std::vector<Screen_Area> found;
+  EnumDisplayMonitors(nullptr, nullptr, Take_Monitor, reinterpret_cast<LPARAM>(&found));
+  if (found.empty()) found.push_back(Primary_Screen());
+  return found;
+}
+
 int System_Dpi() {
   const Window_Dc screen(nullptr);
   const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);

@@ -35,6 +35,9 @@ LONG_PTR Window_Long(HWND hwnd, int index);
 void Set_Window_Long(HWND hwnd, int index, LONG_PTR value);
 std::wstring Window_Text(HWND hwnd);
 HWND Find_Window(const std::wstring& title);
+// A monitor's rectangle on the virtual screen, and whether it is the primary one; false when the system says
+// nothing of it.
+bool Monitor_Area(HMONITOR monitor, RECT& area, bool& primary);
 
 // Messages.
 bool Peek_Message(MSG& msg);

@@ -182,6 +182,15 @@ HWND Find_Window(const std::wstring& title) {
   return Nt_Family() ? FindWindowW(nullptr, title.c_str()) : FindWindowA(nullptr, Ansi(title).c_str());
 }
 
+bool Monitor_Area(HMONITOR monitor, RECT& area, bool& primary) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!(Nt_Family() ? GetMonitorInfoW(monitor, &info) : GetMonitorInfoA(monitor, &info))) return false;
+  area = info.rcMonitor;
+  primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+  return true;
+}
+
 bool Peek_Message(MSG& msg) {
   return (Nt_Family() ? PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) : PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) !=
          0;

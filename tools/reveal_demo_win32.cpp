@@ -1,18 +1,16 @@
-// Records the reveal of one picture for the README: the real saver window paints it under Wine, and the
-// canvas is written as a numbered bitmap at even steps through each pass.
+// Records the reveal of one picture for the README: the painting engine paints it onto a white canvas, and
+// the canvas is written as a numbered bitmap at even steps through each pass.
 //   qv_reveal_demo.exe PICTURE FOLDER [FRAMES_PER_PASS]
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
-#include "catalogue/pict_list.h"
-#include "catalogue/play_order.h"
-#include "saver/display_surface.h"
+#include "paint/painting.h"
 #include "saver/quorvantile_s.h"
-#include "settings/settings_values.h"
 #include "tests/wine/driver.h"
-#include "toolkit/system_text.h"
+#include "toolkit/ansi.h"
+#include "toolkit/picture.h"
 
 using namespace Quorvantile_B;
 
@@ -32,38 +30,21 @@ void Save_Bmp(const std::wstring& path, const std::vector<DWORD>& pixels, int w,
   out.write(reinterpret_cast<const char*>(pixels.data()), size);
 }
 
-// Passes the painting on to the saver's canvas and writes a frame whenever another step of pixels is done.
-class Recording_Surface : public Paint_Surface {
+// A white canvas that counts the pixels painted on it.
+class Canvas : public Paint_Surface {
  public:
-  Recording_Surface(toolkit::Picture_Box& canvas, std::wstring folder, long long step)
-      : canvas_(canvas), display_(canvas), folder_(std::move(folder)), step_(step) {}
+  Canvas(int w, int h) : w_(w), pixels_(static_cast<std::size_t>(w) * h, 0xFFFFFF) {}
   void Set_Pixel(int x, int y, std::uint32_t colour) override {
-    display_.Set_Pixel(x, y, colour);
-    ++painted_;
+    // A colour value is red + 256 green + 65536 blue; the bitmap wants 0x00RRGGBB.
+    pixels_[static_cast<std::size_t>(y) * w_ + x] = ((colour & 0xFF) << 16) | (colour & 0xFF00) | (colour >> 16);
+    ++painted;
   }
-  void Yield_To_Events() override {
-    display_.Yield_To_Events();
-    if (painted_ >= next_) {
-      Frame();
-      next_ += step_;
-    }
-  }
-  void Frame() {
-    const int w = canvas_.Width(), h = canvas_.Height();
-    const auto pixels =
-        driver::Draw_To_Pixels(w, h, [&](HDC dc) { BitBlt(dc, 0, 0, w, h, canvas_.Hdc(), 0, 0, SRCCOPY); });
-    wchar_t name[32];
-    std::swprintf(name, 32, L"\\frame%04d.bmp", frames_++);
-    Save_Bmp(folder_ + name, pixels, w, h);
-  }
-  int Frames() const { return frames_; }
+  const std::vector<DWORD>& Pixels() const { return pixels_; }
+  long long painted = 0;
 
  private:
-  toolkit::Picture_Box& canvas_;
-  Display_Surface display_;
-  std::wstring folder_;
-  long long step_, painted_ = 0, next_ = 0;
-  int frames_ = 0;
+  int w_;
+  std::vector<DWORD> pixels_;
 };
 
 }  // namespace
@@ -73,28 +54,29 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: qv_reveal_demo PICTURE FOLDER [FRAMES_PER_PASS]\n");
     return 2;
   }
-  const std::wstring picture = toolkit::From_Ansi(argv[1]), folder = toolkit::From_Ansi(argv[2]);
+  const std::wstring folder = toolkit::From_Ansi(argv[2]);
   const int per_pass = argc > 3 ? std::atoi(argv[3]) : 20;
-  Quorvantile_S saver;
-  saver.Create_Window();
-  saver.Create_Controls();
-  Size_Mode = 0;
-  Pict_List = {L"", picture};
-  Pict_Count = 1;
-  Play_Order = {0, 1};
-  saver.Scr_W = static_cast<std::int16_t>(GetSystemMetrics(SM_CXSCREEN));
-  saver.Scr_H = static_cast<std::int16_t>(GetSystemMetrics(SM_CYSCREEN));
-  saver.Next_Picture();
-  Sum_Range = 100;
-  // The window is the picture's size, and so is the screen the painting centres on.
-  const int W = saver.Master.Width(), H = saver.Master.Height();
-  saver.Move_Twips(0, 0, W * 15.0, H * 15.0);
-  saver.Scr_W = static_cast<std::int16_t>(W);
-  saver.Scr_H = static_cast<std::int16_t>(H);
-  saver.Show();
-  saver.Prepare_Painting();
-  Recording_Surface recording(saver.Display, folder, static_cast<long long>(W - 2) * (H - 2) / per_pass);
-  Paint_Passes(recording);
-  recording.Frame();
-  std::printf("reveal demo: %d frames of %d x %d in %s\n", recording.Frames(), W, H, argv[2]);
+  const auto picture = toolkit::Picture::From_File(toolkit::From_Ansi(argv[1]));
+  const int W = picture->Width(), H = picture->Height();
+  const auto raw = driver::Draw_To_Pixels(W, H, [&](HDC dc) { picture->Render(dc, 0, 0, W, H); });
+  Grid<std::int32_t> bits(W, H);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) bits(x, y) = static_cast<std::int32_t>(raw[static_cast<std::size_t>(y) * W + x]);
+  Painting painting = Prep_Paint(bits, W, H, Sum_Range);
+
+  Canvas canvas(W, H);
+  const long long every = static_cast<long long>(W - 2) * (H - 2) / per_pass;
+  int frames = 0;
+  const auto frame = [&] {
+    wchar_t name[32];
+    std::swprintf(name, 32, L"\\frame%04d.bmp", frames++);
+    Save_Bmp(folder + name, canvas.Pixels(), W, H);
+  };
+  for (long long next = 0; painting.Step(canvas);)
+    if (canvas.painted >= next) {
+      frame();
+      next += every;
+    }
+  frame();
+  std::printf("reveal demo: %d frames of %d x %d in %s\n", frames, W, H, argv[2]);
 }

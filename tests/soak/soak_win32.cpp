@@ -16,14 +16,40 @@
 
 #include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
-#include "paint/paint_pass.h"
 #include "saver/quorvantile_s.h"
 #include "settings/settings_values.h"
 #include "toolkit/app.h"
 #include "toolkit/error_styles.h"
 
-using namespace Quorvantile_B;
 using Clock = std::chrono::steady_clock;
+
+namespace Quorvantile_B {
+
+// The saver's steps, picture by picture, on one monitor the size of the screen.
+struct Saver_Test_Seam {
+  using Monitor = Quorvantile_S::Monitor;
+  // The saver's window, shown, without its slideshow.
+  static Monitor& Open(Quorvantile_S& saver) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    saver.Create_Window();
+    saver.Move_Twips(0, 0, w * 15.0, h * 15.0);
+    saver.Add_Monitor({0, 0, w, h});
+    saver.Show();
+    return *saver.monitors_.front();
+  }
+  static void Next_Picture(Quorvantile_S& saver, Monitor& m) { saver.Next_Picture(m); }
+  // Paints the monitor's picture to its end, yielding after every step as the saver does; the steps taken.
+  static long Paint(Quorvantile_S& saver, Monitor& m) {
+    long steps = 0;
+    for (; saver.Paint_Step(m); ++steps) toolkit::Do_Events();
+    return steps;
+  }
+  static std::int16_t& Play_Pos(Quorvantile_S& saver) { return saver.Play_Pos; }
+};
+
+}  // namespace Quorvantile_B
+
+using namespace Quorvantile_B;
 
 namespace {
 
@@ -66,10 +92,10 @@ std::vector<DWORD> Pixels(const toolkit::Picture_Box& box) {
 }
 
 // After the three passes Display holds Master's picture, with a white one-pixel frame.
-bool Painted_Exactly(const Quorvantile_S& saver) {
-  if (saver.Display.Width() != saver.Master.Width() || saver.Display.Height() != saver.Master.Height()) return false;
-  const int w = saver.Master.Width(), h = saver.Master.Height();
-  const auto shown = Pixels(saver.Display), master = Pixels(saver.Master);
+bool Painted_Exactly(const Saver_Test_Seam::Monitor& m) {
+  if (m.Display.Width() != m.Master.Width() || m.Display.Height() != m.Master.Height()) return false;
+  const int w = m.Master.Width(), h = m.Master.Height();
+  const auto shown = Pixels(m.Display), master = Pixels(m.Master);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * w + x;
@@ -97,15 +123,7 @@ int main(int argc, char** argv) {
   DeleteFileW((folder + L"\\bad-deleted.bmp").c_str());
 
   Quorvantile_S saver;
-  saver.Create_Window();
-  saver.Create_Controls();
-  saver.Scr_W = static_cast<std::int16_t>(GetSystemMetrics(SM_CXSCREEN));
-  saver.Scr_H = static_cast<std::int16_t>(GetSystemMetrics(SM_CYSCREEN));
-  saver.Move_Twips(0, 0, saver.Scr_W * 15.0, saver.Scr_H * 15.0);
-  saver.Display.Move(0, 0);
-  saver.Display.Resize(saver.Scr_W, saver.Scr_H);
-  Sum_Range = 100;
-  saver.Show();
+  Saver_Test_Seam::Monitor& monitor = Saver_Test_Seam::Open(saver);
 
   int shown = 0, bad = 0, good_painted = 0, good_not_painted = 0, abandoned = 0;
   double slowest = 0;
@@ -117,31 +135,27 @@ int main(int argc, char** argv) {
     Change_Mode = 1;
     Play_Order.assign(static_cast<std::size_t>(Pict_Count) + 1, 0);
     Make_Play_Order();
-    saver.Play_Pos = 0;
+    Saver_Test_Seam::Play_Pos(saver) = 0;
     for (int i = 0; i < per_mode; ++i) {
       // For the last pictures of the run the whole folder is gone.
       if (mode == 1 && i == per_mode - 20) MoveFileW(folder.c_str(), moved.c_str());
-      const std::wstring& path =
-          Pict_List[static_cast<std::size_t>(Play_Order[static_cast<std::size_t>(saver.Play_Pos + 1)])];
+      const std::wstring& path = Pict_List[static_cast<std::size_t>(
+          Play_Order[static_cast<std::size_t>(Saver_Test_Seam::Play_Pos(saver) + 1)])];
       const bool is_bad =
           path.find(L"\\bad-") != std::wstring::npos || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
       if (getenv("QV_SOAK_TRACE")) std::printf("soak: %d %ls\n", shown + 1, path.c_str()), std::fflush(stdout);
       const auto start = Clock::now();
-      toolkit::Resume_Next([&] { saver.Next_Picture(); });
-      bool completed = false;
-      toolkit::Resume_Next([&] {
-        saver.Paint_Picture();
-        completed = true;
-      });
+      toolkit::Resume_Next([&] { Saver_Test_Seam::Next_Picture(saver, monitor); });
+      const bool completed = Saver_Test_Seam::Paint(saver, monitor) > 0;
       toolkit::Do_Events();
       slowest = std::max(slowest, std::chrono::duration<double>(Clock::now() - start).count());
       ++shown;
       abandoned += !completed;
       if (is_bad) {
         ++bad;
-      } else if (completed && Painted_Exactly(saver)) {
+      } else if (completed && Painted_Exactly(monitor)) {
         ++good_painted;
-      } else if (saver.Master.Width() > 2 && saver.Master.Height() > 2) {
+      } else if (monitor.Master.Width() > 2 && monitor.Master.Height() > 2) {
         ++good_not_painted;
         std::printf("soak: not painted exactly: %ls\n", path.c_str());
       }
@@ -158,7 +172,7 @@ int main(int argc, char** argv) {
 
   std::printf(
       "soak: %d pictures shown (%d bad files among them), %d good pictures painted exactly, %d not; "
-      "%d paintings abandoned (pictures too small to paint); slowest picture %.2f s\n",
+      "%d pictures too small to paint; slowest picture %.2f s\n",
       shown, bad, good_painted, good_not_painted, abandoned, slowest);
   std::printf("soak: resident memory %.1f MiB after 10 pictures, %.1f MiB at the end; GDI objects %u, then %u\n",
               memory_start / 1048576.0, memory_end / 1048576.0, gdi_start, gdi_end);

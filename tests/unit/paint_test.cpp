@@ -1,50 +1,85 @@
-// The painting engine against a surface that records every pixel set and every yield.
+// The painting engine against a surface that records every pixel set, step by step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <random>
 #include <set>
 
-#include "paint/paint_pass.h"
-#include "paint/prep_paint.h"
+#include "paint/painting.h"
 
 using namespace Quorvantile_B;
 
 namespace {
 
 using Points = std::set<std::pair<int, int>>;
+using Layers = std::vector<std::vector<std::pair<std::pair<int, int>, std::uint32_t>>>;
 
-// Records the pixels set between yields: layer 0 holds those before the first yield.
+// Records the pixels each step sets: layer i holds those of step i + 1; the last layer stays empty.
 struct Recording_Surface : Paint_Surface {
   void Set_Pixel(int x, int y, std::uint32_t colour) override { layers.back().push_back({{x, y}, colour}); }
-  void Yield_To_Events() override { layers.emplace_back(); }
-  std::size_t Yields() const { return layers.size() - 1; }
+  std::size_t Steps() const { return layers.size() - 1; }
   Points Layer(std::size_t i) const {
     Points p;
     for (const auto& [at, colour] : layers.at(i)) p.insert(at);
     return p;
   }
-  std::vector<std::vector<std::pair<std::pair<int, int>, std::uint32_t>>> layers{1};
+  Layers layers{1};
 };
+
+Recording_Surface Paint(Painting& p, std::size_t steps = SIZE_MAX) {
+  Recording_Surface s;
+  while (s.Steps() < steps && p.Step(s)) s.layers.emplace_back();
+  return s;
+}
 
 std::int32_t Raw(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
 
-// Prepares a W x H picture of raw pixels with the identity seed order (row by row), then the given seeds first.
-void Prepare(int w, int h, const std::function<std::int32_t(int, int)>& raw,
-             std::initializer_list<Point16> first = {}) {
-  Src_Bits = Grid<std::int32_t>(w, h);
+// A W x H picture of raw pixels with the identity seed order (row by row), then the given seeds first.
+Painting Prepare(int w, int h, const std::function<std::int32_t(int, int)>& raw,
+                 std::initializer_list<Point16> first = {}) {
+  Grid<std::int32_t> bits(w, h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) Src_Bits(x, y) = raw(x, y);
+    for (int x = 0; x < w; ++x) bits(x, y) = raw(x, y);
   std::int32_t k = 0;
-  Prep_Paint(w, h, [&] { return (k++ + 0.5) / (static_cast<double>(w) * h); });  // every position swaps with itself
-  Sum_Range = 100;
+  Painting p = Prep_Paint(bits, w, h, 100, [&] { return (k++ + 0.5) / (static_cast<double>(w) * h); });
   std::size_t at = 1;
-  for (const Point16 p : first)
-    std::iter_swap(
-        Seed_Order.begin() + static_cast<std::ptrdiff_t>(at++),
-        std::find_if(Seed_Order.begin() + 1, Seed_Order.end(), [&](Point16 s) { return s.X == p.X && s.Y == p.Y; }));
+  for (const Point16 s : first)
+    std::iter_swap(p.Seed_Order.begin() + static_cast<std::ptrdiff_t>(at++),
+                   std::find_if(p.Seed_Order.begin() + 1, p.Seed_Order.end(),
+                                [&](Point16 o) { return o.X == s.X && o.Y == s.Y; }));
+  return p;
+}
+
+// The engine as it was before it could be resumed, three passes of nested loops with a yield after every layer:
+// the layers it paints between yields.
+Layers Nested_Loops(Painting p) {
+  Layers layers{1};
+  for (int pass = 0; pass < 3; ++pass) {
+    if (pass > 0) p.Work_Color = p.Base_Color;
+    for (std::int32_t i = 1; i <= p.Pix_Count; ++i) {
+      const Point16 seed = p.Seed_Order[static_cast<std::size_t>(i)];
+      if (p.Work_Color(seed.X, seed.Y) == Done_Mark) continue;
+      const Channels c = Split_Color(p.Work_Color(seed.X, seed.Y));
+      const int seed_sum = c.R + c.G + c.B;
+      layers.back().push_back({{seed.X, seed.Y}, Emph_Color(c, seed_sum, Pass_Emphasis[pass])});
+      p.Work_Color(seed.X, seed.Y) = Done_Mark;
+      for (std::vector<Point16> next{seed}, cur; !next.empty(); layers.emplace_back()) {
+        cur.swap(next);
+        next.clear();
+        for (const Point16 q : cur)
+          for (const auto& [dx, dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, -1}, {-1, 0}, {0, -1}, {-1, 1}, {1, -1}}) {
+            std::int32_t& cell = p.Work_Color(q.X + dx, q.Y + dy);
+            const Channels n = Split_Color(cell);
+            if (cell == Done_Mark || std::abs(n.R + n.G + n.B - seed_sum) >= 100) continue;
+            cell = Done_Mark;
+            layers.back().push_back({{q.X + dx, q.Y + dy}, Emph_Color(n, n.R + n.G + n.B, Pass_Emphasis[pass])});
+            next.push_back({static_cast<std::int16_t>(q.X + dx), static_cast<std::int16_t>(q.Y + dy)});
+          }
+      }
+    }
+  }
+  return layers;
 }
 
 }  // namespace
@@ -60,77 +95,70 @@ TEST(Prep_Paint, ColoursEmphasisTheBorderAndAShuffleOfEveryPixel) {
   EXPECT_EQ(Emph_Color({1, 1, 0}, 2, Pass_Emphasis[0]), 1u + 256);
   for (const Emphasis& e : Pass_Emphasis) EXPECT_EQ(Emph_Color({90, 90, 90}, 270, e), 90u * 0x010101);  // grey stays
 
-  Prepare(3, 3, [](int x, int y) { return x == 1 && y == 1 ? Raw(255, 128, 0) : Raw(9, 9, 9); });
-  EXPECT_EQ(Pix_Count, 9);
+  const Painting p = Prepare(3, 3, [](int x, int y) { return x == 1 && y == 1 ? Raw(255, 128, 0) : Raw(9, 9, 9); });
+  EXPECT_EQ(p.Pix_Count, 9);
   for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(Work_Color(x, y), x == 1 && y == 1 ? 33023 : Done_Mark);
-  EXPECT_EQ(Base_Color(1, 1), 33023);
-  EXPECT_EQ((std::array{Seed_Order[1].X, Seed_Order[5].X, Seed_Order[5].Y}), (std::array<std::int16_t, 3>{0, 1, 1}));
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(p.Work_Color(x, y), x == 1 && y == 1 ? 33023 : Done_Mark);
+  EXPECT_EQ(p.Base_Color(1, 1), 33023);
+  EXPECT_EQ((std::array{p.Seed_Order[1].X, p.Seed_Order[5].X, p.Seed_Order[5].Y}),
+            (std::array<std::int16_t, 3>{0, 1, 1}));
 
-  Src_Bits = Grid<std::int32_t>(37, 23);
-  Prep_Paint(37, 23);
+  const Painting shuffled = Prep_Paint(Grid<std::int32_t>(37, 23), 37, 23, 100);
   Points seen;
-  for (std::int32_t i = 1; i <= Pix_Count; ++i) seen.insert({Seed_Order[i].X, Seed_Order[i].Y});
+  for (std::int32_t i = 1; i <= shuffled.Pix_Count; ++i)
+    seen.insert({shuffled.Seed_Order[i].X, shuffled.Seed_Order[i].Y});
   EXPECT_EQ(seen.size(), 37u * 23u);
-  EXPECT_FALSE(Seed_Order[1].X == 0 && Seed_Order[1].Y == 0 && Seed_Order[2].X == 1);
+  EXPECT_FALSE(shuffled.Seed_Order[1].X == 0 && shuffled.Seed_Order[1].Y == 0 && shuffled.Seed_Order[2].X == 1);
 }
 
-TEST(Paint_Pass, AUniformPictureGrowsSquareRingsAroundItsSeedOneRingAYield) {
-  Prepare(9, 9, [](int, int) { return Raw(40, 50, 60); }, {{4, 4}});
-  Recording_Surface s;
-  Paint_Pass(s, Pass_Emphasis[2]);
-  ASSERT_EQ(s.Yields(), 4u);      // the seed is 3 steps from the interior's edge, plus the empty last round
-  for (int k = 1; k <= 3; ++k) {  // before the first yield: the seed and the first ring
+TEST(Painting, AUniformPictureGrowsSquareRingsAroundItsSeedOneRingAStep) {
+  Painting p = Prepare(9, 9, [](int, int) { return Raw(40, 50, 60); }, {{4, 4}});
+  const Recording_Surface s = Paint(p);
+  ASSERT_EQ(s.Steps(), 12u);      // a pass: the seed is 3 steps from the interior's edge, plus the empty last round
+  for (int k = 1; k <= 3; ++k) {  // the first step: the seed and the first ring
     Points ring;
     for (int y = 1; y <= 7; ++y)
       for (int x = 1; x <= 7; ++x)
         if (const int d = std::max(std::abs(x - 4), std::abs(y - 4)); d == k || (k == 1 && d == 0)) ring.insert({x, y});
     EXPECT_EQ(s.Layer(static_cast<std::size_t>(k - 1)), ring) << "ring " << k;
+    EXPECT_EQ(s.Layer(static_cast<std::size_t>(k + 7)), ring) << "ring " << k << " of the third pass";
   }
 }
 
-TEST(Paint_Pass, TheWindowIsStrictAndMeasuredAgainstTheSeedAndEachRegionYieldsItsDepthPlusOne) {
+TEST(Painting, TheWindowIsStrictAndMeasuredAgainstTheSeed) {
   // Sums along the interior row: 0, 30, 60, 90, 120, 99: the gradient is cut where it leaves the seed's window.
   const int sums[] = {0, 30, 60, 90, 120, 99};
-  Prepare(8, 3, [&](int x, int) { return x >= 1 && x <= 6 ? Raw(sums[x - 1], 0, 0) : 0; }, {{1, 1}});
-  Recording_Surface s;
-  Paint_Pass(s, Pass_Emphasis[2]);
+  Painting gradient =
+      Prepare(8, 3, [&](int x, int) { return x >= 1 && x <= 6 ? Raw(sums[x - 1], 0, 0) : 0; }, {{1, 1}});
+  const Recording_Surface s = Paint(gradient, 4);
   EXPECT_EQ((std::vector{s.Layer(0), s.Layer(1), s.Layer(2), s.Layer(3)}),
             (std::vector<Points>{{{1, 1}, {2, 1}}, {{3, 1}}, {{4, 1}}, {}}));
-  Prepare(5, 3, [](int x, int) { return x == 1 ? Raw(50, 0, 0) : Raw(150, 0, 0); }, {{1, 1}});  // 100 apart
-  Recording_Surface exactly_100;
-  Paint_Pass(exactly_100, Pass_Emphasis[2]);
-  EXPECT_EQ(exactly_100.Layer(0), (Points{{1, 1}}));
-  // Two halves far apart in brightness: each seed's region is its half, 3 steps deep.
-  Prepare(10, 5, [](int x, int) { return x <= 4 ? Raw(0, 0, 0) : Raw(200, 200, 200); }, {{1, 1}, {8, 3}});
-  Recording_Surface halves;
-  Paint_Pass(halves, Pass_Emphasis[0]);
-  EXPECT_EQ(halves.Yields(), 8u);
-  std::size_t painted = 0;
-  for (std::size_t i = 0; i <= halves.Yields(); ++i) painted += halves.Layer(i).size();
-  EXPECT_EQ(painted, 24u);
+  Painting apart = Prepare(5, 3, [](int x, int) { return x == 1 ? Raw(50, 0, 0) : Raw(150, 0, 0); }, {{1, 1}});
+  EXPECT_EQ(Paint(apart, 1).Layer(0), (Points{{1, 1}}));  // exactly 100 apart
 }
 
-TEST(Paint_Passes, EveryInteriorPixelOncePerPassAndThePictureAtTheEndButNothingWithoutAnInterior) {
+// The steps paint, layer for layer and colour for colour, what the nested loops painted between their yields; the
+// last step leaves the picture itself; a picture without an interior takes no step.
+TEST(Painting, StepsPaintWhatTheNestedLoopsPaintedAndThePictureAtTheEnd) {
   std::mt19937 noise(7);
   std::vector<std::int32_t> picture(60 * 40);
-  for (auto& p : picture) p = static_cast<std::int32_t>(noise() & 0xFFFFFF);
-  Prepare(60, 40, [&](int x, int y) { return picture[static_cast<std::size_t>(y) * 60 + x]; });
-  Recording_Surface s;
-  Paint_Passes(s);
-  std::map<std::pair<int, int>, std::vector<std::uint32_t>> colours;
-  for (const auto& layer : s.layers)
-    for (const auto& [at, colour] : layer) colours[at].push_back(colour);
-  EXPECT_EQ(colours.size(), 58u * 38u);
-  for (const auto& [at, painted] : colours) {
-    const std::int32_t raw = picture[static_cast<std::size_t>(at.second) * 60 + at.first];
-    ASSERT_EQ(painted.size(), 3u);
-    ASSERT_EQ(painted[2], ((raw >> 16) & 0xFF) | (raw & 0xFF00) | ((raw & 0xFF) << 16)) << at.first << "," << at.second;
+  for (auto& px : picture) px = static_cast<std::int32_t>(noise() & 0x3F3F3F);  // dark: regions of some size
+  const auto at = [&](int x, int y) { return picture[static_cast<std::size_t>(y) * 60 + x]; };
+  for (const bool halves : {false, true}) {
+    Painting p = Prepare(60, 40, [&](int x, int y) { return halves ? (x < 30 ? 0 : Raw(200, 200, 200)) : at(x, y); });
+    const Layers expected = Nested_Loops(p);
+    const Recording_Surface s = Paint(p);
+    ASSERT_EQ(s.layers, expected);
+    Grid<std::uint32_t> last(60, 40);
+    for (const auto& layer : s.layers)
+      for (const auto& [xy, colour] : layer) last(xy.first, xy.second) = colour;
+    for (int y = 1; y < 39 && !halves; ++y)
+      for (int x = 1; x < 59; ++x)
+        ASSERT_EQ(last(x, y), static_cast<std::uint32_t>(((at(x, y) >> 16) & 0xFF) | (at(x, y) & 0xFF00) |
+                                                         ((at(x, y) & 0xFF) << 16)));
   }
   for (const auto& [w, h] : {std::pair{2, 10}, std::pair{10, 2}, std::pair{1, 1}}) {
-    Prepare(w, h, [](int, int) { return Raw(1, 2, 3); });
-    Recording_Surface narrow;
-    Paint_Passes(narrow);
-    EXPECT_TRUE(narrow.Yields() == 0 && narrow.layers[0].empty());
+    Painting narrow = Prepare(w, h, [](int, int) { return Raw(1, 2, 3); });
+    EXPECT_EQ(Paint(narrow).Steps(), 0u);
   }
 }

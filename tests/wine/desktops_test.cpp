@@ -51,18 +51,23 @@ TEST(Dpi, TheDialogScalesAndAMoveToAnotherDpiLaysItOutAgain) {
   Expect_Laid_Out(d, 96);
 }
 
-TEST(Monitors, TheSaverCoversEveryMonitorPaintsOnThePrimaryAndEndsOnAClickOnAnyOther) {
-  const toolkit::Screen_Area all = toolkit::Virtual_Screen(), primary = toolkit::Primary_Screen();
-  ASSERT_GT(all.W, primary.W) << "run on two monitors";
-  Running_Saver saver(L"monitors", Fitted);
-  // The desktop is white: beyond the primary only the saver's black shows; the primary shows a pass's colour.
-  const std::vector<DWORD> painted{0x7B7BC0, 0x7B80C0, Saver_Colour};
+// Two pictures in sequential order: the primary monitor paints the first and the other the second, at once.
+TEST(Monitors, EveryMonitorPaintsItsOwnPictureAndAKeyEndsTheSaverWhileBothPaint) {
+  const std::vector<toolkit::Screen_Area> monitors = toolkit::Monitors();
+  ASSERT_EQ(monitors.size(), 2u) << "run on two monitors";
+  const DWORD second_colour = 0xC08030;
+  Running_Saver saver(L"monitors", Fitted, [&](const Install& install) {
+    Write_Test_Bmp(install.Path(L"pics\\two.bmp"), 640, 480, [&](int, int) { return second_colour; });
+  });
+  // Each centre shows a pass's colour of its own picture (the grey mean of both is 0x7B).
+  const std::vector<DWORD> first{0x7B7BC0, 0x7B80C0, Saver_Colour}, second{0x7B7B30, 0x7B8030, second_colour};
+  const auto centre = [](const toolkit::Screen_Area& m) {
+    return Capture_Screen({m.X + m.W / 2, m.Y + m.H / 2, m.X + m.W / 2 + 1, m.Y + m.H / 2 + 1})[0];
+  };
   EXPECT_TRUE(Wait_For([&] {
-    const auto beyond = Capture_Screen({primary.W, 0, all.X + all.W, all.Y + all.H});
-    const DWORD centre = Capture_Screen({primary.W / 2, primary.H / 2, primary.W / 2 + 1, primary.H / 2 + 1})[0];
-    return std::count(beyond.begin(), beyond.end(), 0u) == static_cast<long>(beyond.size()) &&
-           std::count(painted.begin(), painted.end(), centre) > 0;
+    return std::count(first.begin(), first.end(), centre(monitors[0])) &&
+           std::count(second.begin(), second.end(), centre(monitors[1]));
   }));
-  Click_At(primary.W + (all.W - primary.W) / 2, all.H / 2);
-  EXPECT_TRUE(saver.scr->Wait_Exit().has_value());
+  Press_Key(VK_SPACE);
+  EXPECT_TRUE(saver.scr->Wait_Exit(5000).has_value());
 }

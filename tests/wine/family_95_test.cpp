@@ -38,7 +38,8 @@ void Expect_Eight_Bit(std::streamoff trace, const std::wstring& scr, DWORD threa
   int calls = 0;
   For_Each_Trace_Line(trace, [&](const std::string& line) {
     // "0024:trace:loaddll:build_module Loaded L"C:\qvtest\family95\Quorvantile.scr" at 00400000: native"
-    if (const auto at = line.find("Quorvantile.scr\" at "); at != std::string::npos && line.find(":loaddll:") != std::string::npos)
+    if (const auto at = line.find("Quorvantile.scr\" at ");
+        at != std::string::npos && line.find(":loaddll:") != std::string::npos)
       first = std::strtoull(line.c_str() + at + 20, nullptr, 16);
     // "0024:Call user32.CreateWindowExA(...) ret=0041b77c"
     const auto ret = line.rfind(" ret=");
