@@ -10,6 +10,7 @@
 
 #include "catalogue/pict_list.h"
 #include "toolkit/dir_search.h"
+#include "toolkit/run_error.h"
 
 namespace Quorvantile_B {
 
@@ -42,7 +43,8 @@ class Kind_Finds {
     std::optional<toolkit::Dir_Search> search;
     for (;;) {
       try {
-        if (!search) search.emplace(pattern, attr);
+        if (!search && search.emplace(pattern, attr).Start_Error())
+          throw toolkit::Run_Error(toolkit::Error_Kind::File, "Directory search failed", search->Start_Error());
         std::wstring name = search->Next();
         if (name.empty()) break;
         const int name_attr = toolkit::Get_Attr(folder + name);

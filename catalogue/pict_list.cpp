@@ -5,18 +5,13 @@
 #include "catalogue/kind_finds.h"
 #include "settings/settings_values.h"
 #include "toolkit/dir_search.h"
+#include "toolkit/error_styles.h"
 
 namespace Quorvantile_B {
 
 bool Kind_Enabled(int i) { return Kind_Flag[static_cast<std::size_t>(i)] == 1; }
 
-bool Check_Folder(const std::wstring& path) {
-  try {
-    return !toolkit::Dir_Name(path, toolkit::Attr::Directory).empty();
-  } catch (const std::exception&) {
-    return false;
-  }
-}
+bool Check_Folder(const std::wstring& path) { return !toolkit::Dir_Name(path, toolkit::Attr::Directory).empty(); }
 
 void Make_Pict_List(const std::wstring& folder) {
   Pict_Count = 0;
@@ -30,10 +25,10 @@ void Make_Pict_List(const std::wstring& folder) {
   if (Pict_Count > 1) Sort_Pict_List();
 }
 
+// The builder goes on with the next walk after one that an error ended.
 void Find_Pict(const std::wstring& pattern, std::int16_t& attr, Kind_Finds& finds) {
-  // The walk ends at its first error and keeps what it found; the builder goes on with the next walk.
-  try {
-    const std::wstring folder = Dir_Part(pattern) + L"\\";
+  const std::wstring folder = Dir_Part(pattern) + L"\\";
+  toolkit::Walk_To_First_Error([&] {
     finds.Walk(pattern, attr, [&](const std::wstring& name) {
       if (Pict_Count == Max_Pict_Count) return false;  // the count cannot grow: the walk ends as at any error
       ++Pict_Count;
@@ -41,8 +36,7 @@ void Find_Pict(const std::wstring& pattern, std::int16_t& attr, Kind_Finds& find
       Pict_List[static_cast<std::size_t>(Pict_Count)] = folder + name;
       return true;
     });
-  } catch (const std::exception&) {
-  }
+  });
 }
 
 void Sort_Pict_List() {

@@ -12,6 +12,7 @@ add_library(qv_core STATIC
   toolkit/dir_search_win32.cpp
   toolkit/window_win32.cpp
   toolkit/screen_win32.cpp
+  toolkit/optional_entries_win32.cpp
   toolkit/layout_win32.cpp
   toolkit/accessible_win32.cpp
   toolkit/option_key_win32.cpp

@@ -430,23 +430,21 @@ void Quorvantile_P::Scan_Folder(const std::wstring& path) {
 
 Quorvantile_P::Walk Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan,
                                              Kind_Finds& finds) {
-  // The dialog's walk shows the platform's text for an error.
-  try {
-    const std::wstring folder = Dir_Part(pattern) + L"\\";
+  const std::wstring folder = Dir_Part(pattern) + L"\\";
+  Walk walk = Walk::Failed;
+  toolkit::Walk_Showing_Error(Hwnd(), [&] {
     const bool done = finds.Walk(pattern, attr, [&](const std::wstring& name) {
-      File_List.push_back(folder + name);
       File_Count = toolkit::Add16(File_Count, 1);
+      File_List.push_back(folder + name);
       // The count climbs as the files are found, redrawn no faster than a screen can show it.
       lbl_Kei.Set_Caption_Throttled(std::to_wstring(File_Count));
       toolkit::Do_Events();
       return scan == scan_number_;
     });
-    return done ? Walk::Done : Walk::Superseded;
-  } catch (const std::exception& e) {
-    File_List.resize(static_cast<std::size_t>(File_Count));
-    toolkit::Message_Box(Hwnd(), toolkit::Error_Text(e), L"Quorvantile", MB_OK);
-    return scan == scan_number_ ? Walk::Failed : Walk::Superseded;
-  }
+    walk = done ? Walk::Done : Walk::Superseded;
+  });
+  // Newer work may have taken over while the message showed.
+  return walk == Walk::Failed && scan != scan_number_ ? Walk::Superseded : walk;
 }
 
 // The list shows the bare names of the paths, in their order; a file gone since shows as an empty line. The

@@ -13,7 +13,7 @@
 #include "settings/settings_file.h"
 #include "toolkit/ansi.h"
 #include "toolkit/app.h"
-#include "toolkit/library.h"
+#include "toolkit/optional_entries.h"
 #include "toolkit/number_text.h"
 #include "toolkit/numbers.h"
 #include "toolkit/system_text.h"
@@ -56,16 +56,12 @@ void Embed_Preview() {
 // that the program still starts where it is missing.
 void Change_Password() {
   if (Is_NT()) return;
-  std::int32_t handle = 0;
-  try {
-    handle = toolkit::To_Int32(toolkit::Number_From_Text(Handle_Text()));
-  } catch (const toolkit::Run_Error&) {
-    return;  // a handle that is not a number: nothing is called
-  }
+  // A handle that is not a number, or not a 32-bit one: nothing is called.
+  const std::optional<double> handle = toolkit::Parse_Number(Handle_Text());
+  if (!handle || !toolkit::Fits_Int32(*handle)) return;
   using Pwd_Change_Password = DWORD(WINAPI*)(LPCSTR, HWND, UINT, UINT);
-  const toolkit::Library mpr("mpr.dll");
-  if (const auto change = mpr.Entry<Pwd_Change_Password>("PwdChangePasswordA"))
-    change("SCRSAVE", reinterpret_cast<HWND>(static_cast<INT_PTR>(handle)), 0, 0);
+  if (const auto change = toolkit::Optional<Pwd_Change_Password>("PwdChangePasswordA"))
+    change("SCRSAVE", reinterpret_cast<HWND>(static_cast<INT_PTR>(toolkit::To_Int32(*handle))), 0, 0);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "saver/quorvantile_s.h"
-#include "toolkit/library.h"
+#include "toolkit/optional_entries.h"
 #include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
@@ -22,8 +22,7 @@ bool Saver_Password_Set() {
 
 bool Password_Check_Passes(HWND saver) {
   using Verify_Screen_Save_Pwd = BOOL(WINAPI*)(HWND);
-  const toolkit::Library cpl("password.cpl");
-  if (const auto verify = cpl.Entry<Verify_Screen_Save_Pwd>("VerifyScreenSavePwd")) return verify(saver) != 0;
+  if (const auto verify = toolkit::Optional<Verify_Screen_Save_Pwd>("VerifyScreenSavePwd")) return verify(saver) != 0;
   // Without the check nobody gets past a password that is set; without a password the saver still ends.
   return !Saver_Password_Set();
 }

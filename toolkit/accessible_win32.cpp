@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include "toolkit/com_ptr.h"
+#include "toolkit/optional_entries.h"
 #include "toolkit/system_text.h"
 
 namespace toolkit {
@@ -156,11 +157,7 @@ class Accessible final : public IAccessible {
 
 LRESULT Answer_Get_Object(HWND hwnd, WPARAM wp, LPARAM lp, const Accessible_Tree& tree) {
   using Lresult_From_Object = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
-  static const HMODULE oleacc = Load_Library("oleacc.dll");
-  static const auto answer =
-      oleacc
-          ? reinterpret_cast<Lresult_From_Object>(reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")))
-          : nullptr;
+  const auto answer = Optional<Lresult_From_Object>("LresultFromObject");
   if (static_cast<LONG>(lp) != OBJID_CLIENT || !answer) return Default_Procedure(hwnd, WM_GETOBJECT, wp, lp);
   // COM counts the object's references: this owner holds the first, the system takes its own.
   Com_Ptr<IAccessible> object;

@@ -1,7 +1,7 @@
 #include "toolkit/app.h"
 
 #include "toolkit/form.h"
-#include "toolkit/gdi.h"
+#include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 #include "toolkit/window.h"
 
@@ -19,12 +19,6 @@ class Program_Owner : public Window {
     return Window::Handle_Message(msg, wp, lp);
   }
 };
-
-double Twips_Per_Pixel(int caps_index) {
-  const Window_Dc screen(nullptr);
-  const int dpi = GetDeviceCaps(screen.Get(), caps_index);
-  return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
 
 }  // namespace
 
@@ -56,8 +50,8 @@ HWND Owner_Window() {
   return owner.Hwnd();
 }
 
-double Twips_Per_Pixel_X() { return Twips_Per_Pixel(LOGPIXELSX); }
-double Twips_Per_Pixel_Y() { return Twips_Per_Pixel(LOGPIXELSY); }
+double Twips_Per_Pixel_X() { return 1440.0 / Screen_Dpi().X; }
+double Twips_Per_Pixel_Y() { return 1440.0 / Screen_Dpi().Y; }
 
 void Do_Events() {
   MSG msg;

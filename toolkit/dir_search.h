@@ -4,6 +4,7 @@
 // A search returns, one at a time, the names (without folder) of the entries that match a pattern whose
 // last part may hold * and ?. Plain files are always returned; hidden, system and folder entries only
 // when the mask holds their bit. A pattern that ends in a separator lists the folder's contents.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -18,21 +19,26 @@ constexpr int Known = Read_Only | Hidden | System | Directory | Archive;
 
 class Dir_Search {
  public:
-  Dir_Search(const std::wstring& pattern, int mask);  // raises a File error when the search cannot start
+  Dir_Search(const std::wstring& pattern, int mask);
   ~Dir_Search();
   Dir_Search(const Dir_Search&) = delete;
   Dir_Search& operator=(const Dir_Search&) = delete;
 
   // The next matching name, or empty text when there is none.
   std::wstring Next();
+  // The platform's error number when the search could not start; 0 when it started, or found nothing to start
+  // with. A search that could not start returns no names.
+  std::uint32_t Start_Error() const { return start_error_; }
 
   struct Impl;
 
  private:
   std::unique_ptr<Impl> impl_;
+  std::uint32_t start_error_ = 0;
 };
 
-// The first name that a search for path with mask returns, or empty text.
+// The first name that a search for path with mask returns; empty text when there is none, or the search
+// could not start.
 std::wstring Dir_Name(const std::wstring& path, int mask);
 
 // Dir_Name(path, 0) for many paths of one folder, with one search of the folder instead of one a path. A

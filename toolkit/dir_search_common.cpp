@@ -1,32 +1,18 @@
 #include "toolkit/dir_search.h"
 
-#include "toolkit/run_error.h"
-
 namespace toolkit {
 
-std::wstring Dir_Name(const std::wstring& path, int mask) {
-  try {
-    Dir_Search search(path, mask);
-    return search.Next();
-  } catch (const Run_Error& e) {
-    // A search that finds nothing is an empty answer, not an error.
-    if (e.Kind == Error_Kind::File) return {};
-    throw;
-  }
-}
+std::wstring Dir_Name(const std::wstring& path, int mask) { return Dir_Search(path, mask).Next(); }
 
 std::wstring Folder_Part_Of(const std::wstring& path) {
   const std::size_t last = path.find_last_of(L"\\/");
   return last == std::wstring::npos ? std::wstring() : path.substr(0, last + 1);
 }
 
+// An unreadable folder lists nothing, and every path is then searched alone.
 Folder_Names::Folder_Names(const std::wstring& folder_part) : folder_part_(folder_part) {
-  try {
-    Dir_Search search(folder_part + L"*", Attr::Normal);
-    for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) names_.insert(name);
-  } catch (const Run_Error&) {
-    // An unreadable folder: every path is searched alone.
-  }
+  Dir_Search search(folder_part + L"*", Attr::Normal);
+  for (std::wstring name = search.Next(); !name.empty(); name = search.Next()) names_.insert(name);
 }
 
 std::wstring Folder_Names::Dir_Name(const std::wstring& path) const {

@@ -30,8 +30,8 @@ Dir_Search::Dir_Search(const std::wstring& pattern, int mask) : impl_(std::make_
   if (!impl_->Find) {
     const DWORD code = GetLastError();
     if (code != ERROR_FILE_NOT_FOUND && code != ERROR_NO_MORE_FILES && code != ERROR_PATH_NOT_FOUND)
-      throw Run_Error(Error_Kind::File, "Directory search failed", code);
-    return;  // nothing matches: the search returns no names
+      start_error_ = code;
+    return;
   }
   impl_->Have_Data = true;
 }

@@ -19,4 +19,8 @@ std::wstring Error_Text(const std::exception& error) {
   return From_Ansi(error.what());
 }
 
+void Show_Error_Text(HWND owner, const std::exception& error) {
+  Message_Box(owner, Error_Text(error), L"Quorvantile", MB_OK);
+}
+
 }  // namespace toolkit

@@ -5,6 +5,7 @@
 #include "toolkit/app.h"
 #include "toolkit/command_button.h"
 #include "toolkit/gdi.h"
+#include "toolkit/optional_entries.h"
 #include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
@@ -99,7 +100,7 @@ RECT Form::Outer_Rect(int client_w, int client_h) const {
   RECT r{0, 0, client_w, client_h};
   // Windows 10 (1607) and later size the frame for the dpi of the form's own monitor.
   using Adjust_For_Dpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjust = reinterpret_cast<Adjust_For_Dpi>(System_Entry("user32.dll", "AdjustWindowRectExForDpi"));
+  const auto adjust = Optional<Adjust_For_Dpi>("AdjustWindowRectExForDpi");
   if (!adjust || !adjust(&r, Style(), FALSE, WS_EX_CONTROLPARENT, static_cast<UINT>(Window_Dpi(Hwnd()))))
     AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
   return r;
@@ -142,7 +143,7 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DESTROY:  // also when destroyed from outside, as by a parent window going away
       Run_Form_Unload();
-      return 0;
+      return Holder::Handle_Message(msg, wp, lp);
     default:
       return Holder::Handle_Message(msg, wp, lp);
   }

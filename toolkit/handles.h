@@ -43,5 +43,8 @@ using File_Handle = Owner<HANDLE, CloseHandle, Open_Handle>;
 using Find_Handle = Owner<HANDLE, FindClose, Open_Handle>;
 using Global_Memory = Owner<HGLOBAL, GlobalFree>;
 using Registry_Key = Owner<HKEY, RegCloseKey>;
+using Cursor = Owner<HCURSOR, DestroyCursor>;  // one loaded from the program's resources, not a shared one
+using Library = Owner<HMODULE, FreeLibrary>;
+using Child_Window = Owner<HWND, DestroyWindow>;  // one of the system's own classes, made by the program
 
 }  // namespace toolkit

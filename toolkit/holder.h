@@ -17,6 +17,8 @@ class Child_Control {
   virtual HWND Control_Hwnd() const = 0;
   // A notification that the system sent to the holder about this control.
   virtual void Reflected_Command(int /*code*/) {}
+  // The holder's window is going, and the system takes the control's window with it.
+  virtual void Holder_Destroyed() {}
   bool Hand_Pointer = false;
 };
 

@@ -33,6 +33,8 @@ LRESULT Holder::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
       }
   }
   if (msg == WM_GETOBJECT && !Accessibility.Children.empty()) return Answer_Get_Object(Hwnd(), wp, lp, Accessibility);
+  if (msg == WM_DESTROY)
+    for (Child_Control* c : children_) c->Holder_Destroyed();
   if (Is_Button_Down(msg)) {
     if (!host_.Route_Mouse(msg, lp, Shift_State()))
       Unrouted_Mouse_Down(Mouse_Button(msg), Shift_State(), Mouse_Point(lp));

@@ -4,27 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/handles.h"
 #include "toolkit/holder.h"
 
 namespace toolkit {
 
 class List_Box : public Child_Control {
  public:
-  List_Box() = default;
-  ~List_Box() override;
-  List_Box(const List_Box&) = delete;
-  List_Box& operator=(const List_Box&) = delete;
-
   void Create(Holder& holder, int left, int top, int width, int height, HFONT font);
-  HWND Control_Hwnd() const override { return hwnd_; }
-  void Add_Item(const std::wstring& text);
+  HWND Control_Hwnd() const override { return hwnd_.Get(); }
   // Replaces every item at once, the list drawn once at the end.
   void Set_Items(const std::vector<std::wstring>& items);
   void Clear();
   int List_Count() const;
   // The selected item's index from 0, or -1.
   int List_Index() const;
-  void Set_List_Index(int index);
   std::wstring Item(int index) const;
 
   // Runs when the user selects an item.
@@ -32,9 +26,10 @@ class List_Box : public Child_Control {
   void Reflected_Command(int code) override {
     if (code == LBN_SELCHANGE && On_Click) On_Click();
   }
+  void Holder_Destroyed() override { hwnd_.Release(); }
 
  private:
-  HWND hwnd_ = nullptr;
+  Child_Window hwnd_;
 };
 
 }  // namespace toolkit

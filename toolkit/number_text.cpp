@@ -38,12 +38,18 @@ double Parse_Prefix(std::string_view s, std::size_t length) {
 
 }  // namespace
 
-double Number_From_Text(std::string_view text) {
+std::optional<double> Parse_Number(std::string_view text) {
   while (!text.empty() && Is_Blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && Is_Blank(text.back())) text.remove_suffix(1);
   const std::size_t length = Number_Length(text);
-  if (length == 0 || length != text.size()) throw Run_Error(Error_Kind::Type_Mismatch, "Type mismatch");
+  if (length == 0 || length != text.size()) return std::nullopt;
   return Parse_Prefix(text, length);
+}
+
+double Number_From_Text(std::string_view text) {
+  const std::optional<double> number = Parse_Number(text);
+  if (!number) throw Run_Error(Error_Kind::Type_Mismatch, "Type mismatch");
+  return *number;
 }
 
 double Val(std::string_view text) {

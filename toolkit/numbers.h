@@ -17,10 +17,15 @@ inline std::int16_t To_Int16(double v) {
   return static_cast<std::int16_t>(r);
 }
 
-inline std::int32_t To_Int32(double v) {
+// Whether a value, rounded, is a 32-bit one.
+inline bool Fits_Int32(double v) {
   const double r = Round_Half_Even(v);
-  if (!(r >= -2147483648.0 && r <= 2147483647.0)) Raise_Overflow();
-  return static_cast<std::int32_t>(r);
+  return r >= -2147483648.0 && r <= 2147483647.0;
+}
+
+inline std::int32_t To_Int32(double v) {
+  if (!Fits_Int32(v)) Raise_Overflow();
+  return static_cast<std::int32_t>(Round_Half_Even(v));
 }
 
 // Integer division of two values: both rounded first, then truncated toward zero.

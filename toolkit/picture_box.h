@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "toolkit/gdi.h"
@@ -15,8 +16,6 @@ namespace toolkit {
 
 class Picture_Box : public Holder {
  public:
-  ~Picture_Box() override;
-
   // Creates the window (hidden unless visible) and a surface of the given size in the back colour.
   void Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color);
 
@@ -74,9 +73,10 @@ class Picture_Box : public Holder {
   }
   HRGN Dirty_Region();
 
+  // Declared in this order, so that the surface leaves the DC before either goes.
   Memory_Dc dc_{CreateCompatibleDC(nullptr)};
   Bitmap bitmap_;
-  HGDIOBJ original_bitmap_ = nullptr;
+  std::optional<Selection> selected_;
   std::uint32_t* bits_ = nullptr;
   int width_ = 0, height_ = 0;
   COLORREF back_color_ = RGB(0, 0, 0);

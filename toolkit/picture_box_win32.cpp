@@ -7,10 +7,6 @@
 
 namespace toolkit {
 
-Picture_Box::~Picture_Box() {
-  if (original_bitmap_) SelectObject(dc_.Get(), original_bitmap_);
-}
-
 void Picture_Box::Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color) {
   back_color_ = back_color;
   Window::Create(L"Quorvantile_PictureBox", WS_EX_CONTROLPARENT, L"",
@@ -36,9 +32,9 @@ void Picture_Box::New_Surface(int width, int height, bool keep) {
     FillRect(staging.Get(), &all, back.Get());
     if (keep && bitmap_.Get()) BitBlt(staging.Get(), 0, 0, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
   }
-  const HGDIOBJ previous = SelectObject(dc_.Get(), fresh.Get());
-  if (!original_bitmap_) original_bitmap_ = previous;
+  selected_.reset();
   bitmap_ = std::move(fresh);
+  selected_.emplace(dc_.Get(), bitmap_.Get());
   bits_ = static_cast<std::uint32_t*>(bits);
   width_ = width;
   height_ = height;

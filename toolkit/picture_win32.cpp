@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "toolkit/gdi.h"
 #include "toolkit/handles.h"
 #include "toolkit/run_error.h"
+#include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
 namespace toolkit {
@@ -13,12 +13,7 @@ namespace {
 
 [[noreturn]] void Fail(const char* what) { throw Run_Error(Error_Kind::File, what); }
 
-int Screen_Dpi(int caps_index) {
-  const Window_Dc screen(nullptr);
-  return GetDeviceCaps(screen.Get(), caps_index);
-}
-
-int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int caps_index) { return MulDiv(him, Screen_Dpi(caps_index), 2540); }
+int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int dpi) { return MulDiv(him, dpi, 2540); }
 
 // A placeable metafile states its extent in its own units and how many of them make an inch; its natural
 // size in pixels follows from the screen's resolution. Returns false for any other file. A metafile that is
@@ -37,8 +32,8 @@ bool Metafile_Size(const std::vector<unsigned char>& bytes, int& width, int& hei
   const auto size_words = static_cast<std::size_t>(word(at + 6)) | (static_cast<std::size_t>(word(at + 8)) << 16);
   if ((word(at) != 1 && word(at) != 2) || word(at + 2) != 9 || size_words * 2 > bytes.size() - Placeable_Header)
     Fail("Invalid picture");
-  width = MulDiv(extent_x, Screen_Dpi(LOGPIXELSX), inch);
-  height = MulDiv(extent_y, Screen_Dpi(LOGPIXELSY), inch);
+  width = MulDiv(extent_x, Screen_Dpi().X, inch);
+  height = MulDiv(extent_y, Screen_Dpi().Y, inch);
   return true;
 }
 
@@ -78,8 +73,8 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
   picture->pic_->get_Width(&w);
   picture->pic_->get_Height(&h);
   if (!metafile) {
-    picture->width_ = Himetric_To_Pixels(w, LOGPIXELSX);
-    picture->height_ = Himetric_To_Pixels(h, LOGPIXELSY);
+    picture->width_ = Himetric_To_Pixels(w, Screen_Dpi().X);
+    picture->height_ = Himetric_To_Pixels(h, Screen_Dpi().Y);
   }
   return picture;
 }

@@ -9,7 +9,6 @@ enum class Screen_Pointer { Default = 0, Hourglass = 11 };
 
 // Sets the application-wide pointer and shows the pointer that now belongs under the mouse, at once.
 void Set_Screen_Pointer(Screen_Pointer pointer);
-Screen_Pointer Get_Screen_Pointer();
 
 // The hand with raised index finger, from the executable's resources, sized for the dpi.
 HCURSOR Hand_Cursor(int dpi);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "resources/resource_ids.h"
+#include "toolkit/handles.h"
 #include "toolkit/screen.h"
 #include "toolkit/system_text.h"
 
@@ -31,15 +32,13 @@ void Set_Screen_Pointer(Screen_Pointer pointer) {
   }
 }
 
-Screen_Pointer Get_Screen_Pointer() { return Current(); }
-
 HCURSOR Hand_Cursor(int dpi) {
   // One cursor per size, loaded once: the file holds 32 and 64 pixels, the system scales between.
-  static std::map<int, HCURSOR> hands;
+  static std::map<int, Cursor> hands;
   const int size = Scale(32, dpi);
   auto found = hands.find(size);
   if (found == hands.end()) found = hands.emplace(size, Program_Cursor(Res_Hand_Cursor, size)).first;
-  return found->second;
+  return found->second.Get();
 }
 
 LRESULT Apply_Pointer(bool wants_hand, int dpi) {

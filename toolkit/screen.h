@@ -17,8 +17,13 @@ Screen_Area Virtual_Screen();
 // Every monitor, the primary one first, in the order the system lists the others.
 std::vector<Screen_Area> Monitors();
 
-// The screen's dots per inch (96 on a usual display).
-int System_Dpi();
+// The screen's dots per inch across and down (96 on a usual display), read once: they hold for the run.
+struct Dots_Per_Inch {
+  int X = 96, Y = 96;
+};
+Dots_Per_Inch Screen_Dpi();
+// The dots per inch the layout scales by.
+inline int System_Dpi() { return Screen_Dpi().Y; }
 // The dots per inch of the monitor that shows the window, where the system tells it; else the screen's.
 int Window_Dpi(HWND hwnd);
 // A length of the 96-dpi layout at another dpi.

@@ -1,6 +1,7 @@
 #include "toolkit/screen.h"
 
 #include "toolkit/gdi.h"
+#include "toolkit/optional_entries.h"
 #include "toolkit/system_text.h"
 
 namespace toolkit {
@@ -34,16 +35,19 @@ std::vector<Screen_Area> Monitors() {
   return found;
 }
 
-int System_Dpi() {
-  const Window_Dc screen(nullptr);
-  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-  return dpi > 0 ? dpi : 96;
+Dots_Per_Inch Screen_Dpi() {
+  static const Dots_Per_Inch dpi = [] {
+    const Window_Dc screen(nullptr);
+    const int x = GetDeviceCaps(screen.Get(), LOGPIXELSX), y = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    return Dots_Per_Inch{x > 0 ? x : 96, y > 0 ? y : 96};
+  }();
+  return dpi;
 }
 
 int Window_Dpi(HWND hwnd) {
   // Windows 10 (1607) and later know each monitor's dpi.
   using Get_Dpi_For_Window = UINT(WINAPI*)(HWND);
-  static const auto get = reinterpret_cast<Get_Dpi_For_Window>(System_Entry("user32.dll", "GetDpiForWindow"));
+  const auto get = Optional<Get_Dpi_For_Window>("GetDpiForWindow");
   const UINT dpi = get && hwnd ? get(hwnd) : 0;
   return dpi > 0 ? static_cast<int>(dpi) : System_Dpi();
 }

@@ -22,8 +22,6 @@ HINSTANCE Instance();
 std::wstring Command_Line();
 std::wstring Module_Path();
 HMODULE Load_Library(const char* name);
-// An entry point of a system library the process has loaded, looked up at run time; null where missing.
-void* System_Entry(const char* library, const char* name);
 
 // Window classes, windows and their texts and longs.
 void Register_Class(const wchar_t* name, WNDPROC procedure);  // once; the arrow pointer and the program's icon

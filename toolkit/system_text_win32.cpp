@@ -8,6 +8,7 @@
 
 #include "resources/resource_ids.h"
 #include "toolkit/handles.h"
+#include "toolkit/optional_entries.h"
 #include "toolkit/run_error.h"
 
 namespace toolkit {
@@ -126,11 +127,6 @@ std::wstring Module_Path() {
 }
 
 HMODULE Load_Library(const char* name) { return LoadLibraryA(name); }
-
-void* System_Entry(const char* library, const char* name) {
-  const HMODULE module = GetModuleHandleA(library);
-  return module ? reinterpret_cast<void*>(GetProcAddress(module, name)) : nullptr;
-}
 
 void Register_Class(const wchar_t* name, WNDPROC procedure) {
   if (Nt_Family())
@@ -339,7 +335,7 @@ std::wstring Long_Path(const std::wstring& path) {
   // Short paths are stored only on the NT family; Windows 95 lacks the call, so it is looked up.
   if (!Nt_Family()) return path;
   using Get_Long_Path_Name = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-  const auto get = reinterpret_cast<Get_Long_Path_Name>(System_Entry("kernel32.dll", "GetLongPathNameW"));
+  const auto get = Optional<Get_Long_Path_Name>("GetLongPathNameW");
   if (!get) return path;
   std::wstring out(MAX_PATH, L'\0');
   DWORD n = get(path.c_str(), out.data(), static_cast<DWORD>(out.size()));

@@ -2,7 +2,9 @@
 """The static checks of the real executable, which fail naming what is wrong:
  - a PE32 file for i386, of the GUI subsystem version 4.0 (the display settings' preview pane takes no other);
  - its version resource: Japanese with the Unicode string table, and the program's names and version;
- - every import in the export lists of Windows 98 and of Windows 2000 (win98.exports, win2000.exports here).
+ - every import in the export lists of Windows 98 and of Windows 2000 (win98.exports, win2000.exports here);
+ - no import among the optional entry points, which the program looks up at run time
+   (toolkit/optional_entries.h).
 
     check_scr.py EXECUTABLE [OBJDUMP]
 """
@@ -13,6 +15,7 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+OPTIONAL = os.path.join(HERE, "..", "..", "toolkit", "optional_entries.h")
 
 VERSION_STRINGS = {"ProductName": "Quorvantile", "InternalName": "Quorvantile", "LegalTrademarks": "Quorvantile",
                    "OriginalFilename": "Quorvantile.scr", "FileVersion": "1.00", "ProductVersion": "1.00"}
@@ -45,6 +48,12 @@ def imports(executable, objdump):
         if dll and entry:
             found.append((dll, entry.group(2) or "#" + entry.group(1)))  # by name, or by ordinal
     return found
+
+
+def optional_entries():
+    """The table's rows: {"library", "Name", "oldest", "without"}."""
+    text = open(OPTIONAL, encoding="utf-8").read()
+    return re.findall(r'\{"([^"]+)",\s*"([^"]+)",\s*"[^"]*",\s*"[^"]*"\}', text)
 
 
 class Pe:
@@ -134,11 +143,16 @@ def main():
     used = imports(executable, objdump)
     problems += ["%s: %s lacks %s" % (system, dll, name) for system, lists in systems.items() for dll, name in used
                  if name not in lists.get(dll, ())]
+    optional = optional_entries()
+    problems += ["%s is imported, but the program looks it up at run time" % name for library, name in optional
+                 if name in {n for _, n in used}]
+    if not optional:
+        problems.append("no optional entry points read from %s" % OPTIONAL)
     for problem in problems:
         print(problem)
-    print("%s: PE32, GUI 4.0, version %s; imports: %d functions from %d DLLs, %s" % (
+    print("%s: PE32, GUI 4.0, version %s; imports: %d functions from %d DLLs, %s; %d looked up at run time" % (
         os.path.basename(executable), VERSION_STRINGS["FileVersion"], len(used), len({d for d, _ in used}),
-        "%d problems" % len(problems) if problems else "all there on Windows 98 and 2000"))
+        "%d problems" % len(problems) if problems else "all there on Windows 98 and 2000", len(optional)))
     return 1 if problems or not used else 0
 
 
