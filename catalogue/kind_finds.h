@@ -3,6 +3,7 @@
 // the same names (their masks differ in no bit that hides a plain file), so the first walk of a kind searches
 // and reads each name's attribute value, and the later passes walk what it read. On a big folder that saves
 // two searches of the folder and two attribute queries a file.
+#include <array>
 #include <exception>
 #include <optional>
 #include <string>
@@ -64,5 +65,18 @@ class Kind_Finds {
   std::vector<Found> finds_;
   std::exception_ptr error_;
 };
+
+// The walks of a folder's pictures, in their order: pass by pass, and within a pass kind by kind, each enabled
+// kind's search read once for the three passes. Calls walk(pattern, finds) with Find_Attr set to the pass's
+// value, while it returns true.
+template <class Walk>
+void For_Each_Walk(const std::wstring& folder, Walk&& walk) {
+  std::array<Kind_Finds, 4> finds;
+  for (const std::int16_t pass : Pass_Attr) {
+    Find_Attr = pass;
+    for (std::size_t kind = 0; kind < finds.size(); ++kind)
+      if (Kind_Enabled(static_cast<int>(kind)) && !walk(folder + Kind_Pattern[kind], finds[kind])) return;
+  }
+}
 
 }  // namespace Quorvantile_B

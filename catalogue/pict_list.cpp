@@ -16,12 +16,10 @@ bool Check_Folder(const std::wstring& path) { return !toolkit::Dir_Name(path, to
 void Make_Pict_List(const std::wstring& folder) {
   Pict_Count = 0;
   if (folder.empty()) return;
-  std::array<Kind_Finds, 4> finds;
-  for (const std::int16_t pass : Pass_Attr) {
-    Find_Attr = pass;
-    for (std::size_t kind = 0; kind < finds.size(); ++kind)
-      if (Kind_Enabled(static_cast<int>(kind))) Find_Pict(folder + Kind_Pattern[kind], Find_Attr, finds[kind]);
-  }
+  For_Each_Walk(folder, [](const std::wstring& pattern, Kind_Finds& finds) {
+    Find_Pict(pattern, Find_Attr, finds);
+    return true;
+  });
   if (Pict_Count > 1) Sort_Pict_List();
 }
 

@@ -28,7 +28,7 @@ function(add_wine_suite suite config)
   add_test(NAME ${name} COMMAND ${RUN_WINE} ${config} qv_wine_tests.exe --gtest_filter=${suite}.*)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
 endfunction()
-foreach(suite Modes Saver_Screen Dialog_Setup Dialog_Buttons
+foreach(suite Modes Saver_Screen Dialog_Buttons
               Dialog_Preview Dialog_Chooser Dialog_Keys)
   add_wine_suite(${suite} nt)
 endforeach()

@@ -410,22 +410,14 @@ void Quorvantile_P::Scan_Folder(const std::wstring& path) {
   const unsigned scan = ++scan_number_;
   File_List.clear();
   File_Count = 0;
-  std::array<Kind_Finds, 4> finds;
   // One message at most: the scan stops at its first error and lists what it found. A newer scan, list or
   // clearing that took over during a yield leaves this one nothing more to write.
-  const auto walk_all = [&] {
-    for (const std::int16_t pass : Pass_Attr) {
-      Find_Attr = pass;
-      for (int kind = 0; kind < 4; ++kind) {
-        if (!Kind_Enabled(kind)) continue;
-        const Walk walk = Find_File(path + Kind_Pattern[static_cast<std::size_t>(kind)], Find_Attr, scan,
-                                    finds[static_cast<std::size_t>(kind)]);
-        if (walk != Walk::Done) return walk;
-      }
-    }
-    return Walk::Done;
-  };
-  if (walk_all() != Walk::Superseded) Show_Names(File_List);
+  Walk last = Walk::Done;
+  For_Each_Walk(path, [&](const std::wstring& pattern, Kind_Finds& finds) {
+    last = Find_File(pattern, Find_Attr, scan, finds);
+    return last == Walk::Done;
+  });
+  if (last != Walk::Superseded) Show_Names(File_List);
 }
 
 Quorvantile_P::Walk Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan,

@@ -31,6 +31,14 @@ class Quorvantile_P : public toolkit::Form {
  public:
   Quorvantile_P();
 
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Form_Dpi_Changed(int dpi, const RECT& suggested) override;
+  void Form_Default_Key() override { Cmd_Button_Click(2); }
+  void Form_Cancel_Key() override { Cmd_Button_Click(3); }
+
+ private:
   // What the user sees (positions in the dialog's own layout).
   toolkit::Picture_Box Pic_C;           // the whole client area, tiled with the texture
   toolkit::Picture_Box Pic_1;           // the panel
@@ -71,14 +79,6 @@ class Quorvantile_P : public toolkit::Form {
   void List_1_Click();
   void lbl_URL_MouseUp();
 
- protected:
-  void Form_Load() override;
-  void Form_Unload() override;
-  void Form_Dpi_Changed(int dpi, const RECT& suggested) override;
-  void Form_Default_Key() override { Cmd_Button_Click(2); }
-  void Form_Cancel_Key() override { Cmd_Button_Click(3); }
-
- private:
   static constexpr int List_W = 169;  // the list's width in the layout
 
   void Create_Controls();

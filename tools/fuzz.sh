@@ -9,7 +9,7 @@ out=build/fuzz
 mkdir -p "$out/corpus"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I. \
   tests/fuzz/settings_fuzz.cpp toolkit/number_text.cpp toolkit/dir_search_common.cpp toolkit/ansi_host.cpp \
-  catalogue/pict_list.cpp settings/settings_file.cpp tests/unit/fake_profile.cpp tests/unit/fake_file_system.cpp \
+  catalogue/pict_list.cpp settings/settings_file.cpp tests/unit/fake_file_system.cpp \
   -o "$out/settings_fuzz"
 # Seeds: a settings file as the dialog writes it, and a few hand-edited ones.
 printf ' 1\0 0\0 1\0 1\0 0\0 1\0C:\\pics' >"$out/corpus/written"

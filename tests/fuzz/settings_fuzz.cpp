@@ -3,18 +3,34 @@
 // are read; the reader sees at most 255 bytes of each, as the system's profile reader gives them.
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "catalogue/pict_list.h"
+#include "settings/profile.h"
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
 #include "tests/unit/fake_file_system.h"
-#include "tests/unit/fake_profile.h"
 #include "toolkit/dir_search.h"
 #include "toolkit/number_text.h"
 
 using namespace Quorvantile_B;
+
+namespace {
+
+std::map<std::string, std::string> Stored;  // the one file's one section, by key
+
+}  // namespace
+
+std::string Quorvantile_B::Get_Ini(const std::string&, const std::string& Key, const std::string&) {
+  const auto found = Stored.find(Key);
+  return found == Stored.end() ? std::string() : found->second.substr(0, 255);
+}
+
+void Quorvantile_B::Put_Ini(const std::string&, const std::string& Key, const std::string& Value, const std::string&) {
+  Stored[Key] = Value;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
@@ -28,15 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   values.resize(7);
 
   const std::string file = "C:\\saver\\Quorvantile.ini";
-  fake_profile::Lines().clear();
+  Stored.clear();
   fake_fs::Clear();
   fake_fs::Add(L"C:\\pics", toolkit::Attr::Directory);
   fake_fs::Add(L"C:\\pics\\a.jpg", toolkit::Attr::Archive);
   const std::string keys[7] = {Ini_Key::Change,  Ini_Key::Size,    Ini_Key::Kind(0), Ini_Key::Kind(1),
                                Ini_Key::Kind(2), Ini_Key::Kind(3), Ini_Key::Folder};
   for (int i = 0; i < 7; ++i)
-    if (!values[static_cast<std::size_t>(i)].empty())
-      fake_profile::Lines().push_back({file, Ini_Key::Section, keys[i], values[static_cast<std::size_t>(i)]});
+    if (!values[static_cast<std::size_t>(i)].empty()) Stored[keys[i]] = values[static_cast<std::size_t>(i)];
 
   Change_Mode = Size_Mode = 0;
   Kind_Flag = {0, 0, 0, 0};
@@ -46,10 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (Pict_Count < 0 || Pict_Count > 1) __builtin_trap();
 
   // The number conversions alone, on the whole input.
-  try {
-    (void)toolkit::Number_From_Text(input);
-  } catch (const std::exception&) {
-  }
+  (void)toolkit::Parse_Number(input);
   (void)toolkit::Val(input);
   return 0;
 }

@@ -15,16 +15,16 @@ namespace {
 const Saver_Settings Fitted{0, 1};
 bool None_Black(const std::vector<DWORD>& px) { return std::count(px.begin(), px.end(), 0u) == 0; }
 
-// The dialog's client area, the list's place, its sideways extent and the button face, scaled from 96 dpi.
-void Expect_Laid_Out(Quorvantile_B::Quorvantile_P& d, int dpi) {
+// The dialog's client area, the list's place and its sideways extent, scaled from 96 dpi.
+void Expect_Laid_Out(const Dialog_View& d, int dpi) {
   RECT client{}, list{};
-  GetClientRect(d.Hwnd(), &client);
-  GetWindowRect(d.List_1.Control_Hwnd(), &list);
-  MapWindowPoints(nullptr, d.Pic_1.Hwnd(), reinterpret_cast<POINT*>(&list), 2);
+  GetClientRect(d.window, &client);
+  GetWindowRect(d.List, &list);
+  MapWindowPoints(nullptr, d.Panel, reinterpret_cast<POINT*>(&list), 2);
   const auto at = [dpi](int v) { return static_cast<LONG>(MulDiv(v, dpi, 96)); };
   EXPECT_EQ((std::array{client.right, client.bottom, list.left, list.top, list.right, list.bottom}),
             (std::array{at(453), at(405), at(12), at(68), at(12 + 169), at(68 + 212)}));
-  EXPECT_EQ((std::array<LONG, 2>{d.List_Extent, d.Pic_Button.Width()}), (std::array{at(311), at(103)}));
+  EXPECT_EQ(SendMessageW(d.List, LB_GETHORIZONTALEXTENT, 0, 0), at(311));
 }
 
 }  // namespace
@@ -45,10 +45,12 @@ TEST(Dpi, TheDialogScalesAndAMoveToAnotherDpiLaysItOutAgain) {
   ASSERT_GT(dpi, 96) << "run at 144 or 192 dpi";
   Quorvantile_B::Quorvantile_P d;
   d.Load();
-  Expect_Laid_Out(d, dpi);
+  d.Show();
+  const Dialog_View v(d.Hwnd());
+  Expect_Laid_Out(v, dpi);
   RECT suggested{10, 10, 480, 450};
-  SendMessageW(d.Hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
-  Expect_Laid_Out(d, 96);
+  SendMessageW(v.window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  Expect_Laid_Out(v, 96);
 }
 
 // Two pictures in sequential order: the primary monitor paints the first and the other the second, at once.

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cwchar>
 #include <fstream>
 #include <iterator>
 
@@ -26,6 +27,17 @@ std::wstring Build_Dir() {
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   return std::wstring(path).substr(0, std::wstring(path).find_last_of(L'\\'));
 }
+
+// Started with --saver-active, the driver answers at once in its exit code with the system's screen-saver-active
+// setting, as a fresh process reads it (a process keeps what it read first).
+const bool Saver_Active_Probe = [] {
+  if (std::wcsstr(GetCommandLineW(), L"--saver-active")) {
+    BOOL active = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    ExitProcess(active ? 1 : 0);
+  }
+  return false;
+}();
 
 // Wine's trace, in the file that tools/run-wine.sh names.
 std::ifstream Trace_File(std::ios::openmode mode) {
@@ -104,6 +116,12 @@ std::optional<DWORD> Process::Wait_Exit(DWORD limit_ms) {
 }
 
 bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+bool Saver_Active() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  return Process(self, L"--saver-active").Wait_Exit() == 1u;
+}
 
 std::streamoff Trace_Length() { return Trace_File(std::ios::ate).tellg(); }
 
@@ -215,10 +233,14 @@ HCURSOR Pointer_After_Move(int x, int y) {
   Mouse_Input(x, y, MOUSEEVENTF_MOVE);
   Press_Key(VK_TAB);
   Wait_For([&] { return focus() != before; });
+  return Pointer().hCursor;
+}
+
+CURSORINFO Pointer() {
   CURSORINFO info{};
   info.cbSize = sizeof info;
   GetCursorInfo(&info);
-  return info.hCursor;
+  return info;
 }
 
 }  // namespace driver

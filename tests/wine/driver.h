@@ -50,6 +50,9 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
+// The system's screen-saver-active setting, as a fresh process reads it.
+bool Saver_Active();
+
 // Wine's trace (the file tools/run-wine.sh names in QV_TRACE_FILE): its length, and its lines from a length on.
 std::streamoff Trace_Length();
 void For_Each_Trace_Line(std::streamoff from, const std::function<void(const std::string&)>& take);
@@ -72,5 +75,7 @@ void Move_Mouse_To(int x, int y);  // returns once the system has the pointer th
 void Click_At(int x, int y, bool right = false);
 // The pointer that the foreground thread shows once it has handled a move of the mouse to (x, y).
 HCURSOR Pointer_After_Move(int x, int y);
+// The pointer that the foreground thread shows now, and where.
+CURSORINFO Pointer();
 
 }  // namespace driver

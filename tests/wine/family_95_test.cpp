@@ -69,7 +69,7 @@ TEST(Family_95, EveryTextGoesThroughTheEightBitFunctions) {
   install.Add_Stand_In(L"password.cpl");
   install.Add_Stand_In(L"mpr.dll");
   {
-    SCOPED_TRACE("the saver, and its password check refusing a key and accepting an end from outside");
+    SCOPED_TRACE("the saver: its password check refusing a key, once for each key of Alt+F4, then accepting");
     const auto trace = Trace_Length();
     Process saver(install.Scr(), L"/s", true);
     const HWND window = Wait_For_Window(saver.Id(), L"Quorvantile_Main");
@@ -81,9 +81,17 @@ TEST(Family_95, EveryTextGoesThroughTheEightBitFunctions) {
     ASSERT_TRUE(Wait_For([&] { return GetForegroundWindow() == window; }));
     Press_Key(VK_SPACE);
     ASSERT_TRUE(Wait_For([&] { return Read_Text(install.Path(L"pwdcheck.txt")) == "refused 1\n"; }));
+    for (const auto& [key, up] :
+         {std::pair{VK_MENU, 0}, {VK_F4, 0}, {VK_F4, KEYEVENTF_KEYUP}, {VK_MENU, KEYEVENTF_KEYUP}})
+      keybd_event(static_cast<BYTE>(key), 0, static_cast<DWORD>(up), 0);
+    const std::string three = "refused 1\nrefused 1\nrefused 1\n";
+    ASSERT_TRUE(Wait_For([&] { return Read_Text(install.Path(L"pwdcheck.txt")) == three; }));
+    for (int i = 0; i < 3; ++i) Sync_With(window);  // a close that followed the keys would ask once more
+    EXPECT_EQ(Read_Text(install.Path(L"pwdcheck.txt")), three);
+    Write_Bytes(install.Path(L"pwdaccept"), "");
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(saver.Wait_Exit().has_value());
-    EXPECT_EQ(Read_Text(install.Path(L"pwdcheck.txt")), "refused 1\naccepted 1\n");
+    EXPECT_EQ(Read_Text(install.Path(L"pwdcheck.txt")), three + "accepted 1\n");
     Expect_Eight_Bit(trace, install.Scr(), saver.Main_Thread());
   }
   {

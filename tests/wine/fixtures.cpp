@@ -65,34 +65,38 @@ Open_Dialog::Open_Dialog(const std::wstring& name, const std::wstring& folder, c
   Write_Settings(install, folder, settings);
   if (before_start) before_start(install);
   scr.emplace(install.Scr(), L"/c", traced);
-  window = Wait_For_Window(scr->Id(), L"Quorvantileの設定");
+  const HWND dialog = Wait_For_Window(scr->Id(), L"Quorvantileの設定");
   // Shown, and with the keyboard, so that the first click or key reaches it.
-  if (!window || !Wait_For([&] { return IsWindowVisible(window) && GetForegroundWindow() == window; }))
-    window = nullptr;
+  View(dialog && Wait_For([&] { return IsWindowVisible(dialog) && GetForegroundWindow() == dialog; }) ? dialog
+                                                                                                      : nullptr);
+}
+
+void Dialog_View::View(HWND dialog) {
+  window = dialog;
   Pic_C = Child(window, L"Quorvantile_PictureBox");
   Panel = Child(Pic_C, L"Quorvantile_PictureBox");
   Pane = FindWindowExW(Panel, nullptr, L"Quorvantile_PictureBox", nullptr);
   List = Child(Panel, L"ListBox");
 }
 
-POINT Open_Dialog::On_Screen(HWND holder, int x, int y) const {
+POINT Dialog_View::On_Screen(HWND holder, int x, int y) const {
   POINT p{x, y};
   ClientToScreen(holder, &p);
   return p;
 }
 
-std::vector<DWORD> Open_Dialog::Pixels(HWND holder, RECT r) const {
+std::vector<DWORD> Dialog_View::Pixels(HWND holder, RECT r) const {
   const POINT a = On_Screen(holder, r.left, r.top);
   return Capture_Screen({a.x, a.y, a.x + r.right - r.left, a.y + r.bottom - r.top});
 }
 
-void Open_Dialog::Click(HWND holder, int x, int y, bool right) const {
+void Dialog_View::Click(HWND holder, int x, int y, bool right) const {
   const POINT p = On_Screen(holder, x, y);
   Click_At(p.x, p.y, right);
   Sync();
 }
 
-void Open_Dialog::Click_Item(const std::wstring& name) const {
+void Dialog_View::Click_Item(const std::wstring& name) const {
   const auto items = Items();
   const auto at = std::find(items.begin(), items.end(), name) - items.begin();
   const auto height = static_cast<int>(SendMessageW(List, LB_GETITEMHEIGHT, 0, 0));
@@ -102,7 +106,7 @@ void Open_Dialog::Click_Item(const std::wstring& name) const {
   Sync();
 }
 
-std::vector<std::wstring> Open_Dialog::Items() const {
+std::vector<std::wstring> Dialog_View::Items() const {
   std::vector<std::wstring> items;
   for (LRESULT i = 0, count = SendMessageW(List, LB_GETCOUNT, 0, 0); i < count; ++i) {
     wchar_t text[512] = {};
@@ -112,7 +116,7 @@ std::vector<std::wstring> Open_Dialog::Items() const {
   return items;
 }
 
-std::vector<Element> Panel_Elements(const Open_Dialog& d) {
+std::vector<Element> Panel_Elements(const Dialog_View& d) {
   CoInitialize(nullptr);  // once for the driver's thread; later calls only count
   toolkit::Com_Ptr<IAccessible> panel;
   if (FAILED(AccessibleObjectFromWindow(d.Panel, static_cast<DWORD>(OBJID_CLIENT), toolkit::Iid_IAccessible,
@@ -135,7 +139,7 @@ std::vector<Element> Panel_Elements(const Open_Dialog& d) {
   return found;
 }
 
-std::wstring Caption_Of(const Open_Dialog& d, Panel_Element element) {
+std::wstring Caption_Of(const Dialog_View& d, Panel_Element element) {
   const auto all = Panel_Elements(d);
   return static_cast<std::size_t>(element) < all.size() ? all[static_cast<std::size_t>(element)].Name : L"?";
 }
@@ -158,7 +162,7 @@ void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
   GetWindowRect(FindWindowExW(chooser, nullptr, L"SysTreeView32", nullptr), &r);
   Click_At(r.left + 20, r.bottom - 10);  // into the tree, on no item
   for (const wchar_t c : name) Press_Key(static_cast<WORD>(LOBYTE(VkKeyScanW(c))));
-  Press_Key(VK_RETURN);
+  Press_Key(name.empty() ? VK_ESCAPE : VK_RETURN);
   ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
 }
 

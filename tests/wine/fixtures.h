@@ -38,13 +38,10 @@ struct Running_Saver {
   HWND window = nullptr;
 };
 
-class Open_Dialog {
- public:
-  // Installs the saver with settings for the folder and opens its dialog.
-  Open_Dialog(const std::wstring& name, const std::wstring& folder, const Saver_Settings& settings = {},
-              const std::function<void(const Install&)>& before_start = nullptr, bool traced = false);
-  Install install;
-  std::optional<Process> scr;
+// A settings dialog as its windows show it, in this process or another.
+struct Dialog_View {
+  explicit Dialog_View(HWND dialog = nullptr) { View(dialog); }
+  void View(HWND dialog);
   HWND window = nullptr, Pic_C = nullptr, Panel = nullptr, Pane = nullptr, List = nullptr;
 
   // Points and pixels of a holder window (Pic_C or the panel), in its own coordinates.
@@ -54,6 +51,15 @@ class Open_Dialog {
   void Click_Item(const std::wstring& name) const;  // and waits until the list has taken it
   std::vector<std::wstring> Items() const;
   void Sync() const { Sync_With(window); }
+};
+
+class Open_Dialog : public Dialog_View {
+ public:
+  // Installs the saver with settings for the folder and opens its dialog.
+  Open_Dialog(const std::wstring& name, const std::wstring& folder, const Saver_Settings& settings = {},
+              const std::function<void(const Install&)>& before_start = nullptr, bool traced = false);
+  Install install;
+  std::optional<Process> scr;
   bool Ended(DWORD limit_ms = Generous_Ms) { return scr->Wait_Exit(limit_ms).has_value(); }
 };
 
@@ -63,11 +69,12 @@ struct Element {
   long Role = 0, State = 0;
   std::wstring Name;
 };
-std::vector<Element> Panel_Elements(const Open_Dialog& d);
+std::vector<Element> Panel_Elements(const Dialog_View& d);
 enum Panel_Element { Count_Element = 8, Folder_Element = 9, Size_Element = 10 };
-std::wstring Caption_Of(const Open_Dialog& d, Panel_Element element);
+std::wstring Caption_Of(const Dialog_View& d, Panel_Element element);
 
-// An empty folder on the desktop; its choice in the folder chooser (a "#32770" box), typed into the tree.
+// An empty folder on the desktop; its choice in the folder chooser (a "#32770" box), typed into the tree, or
+// for no name the chooser cancelled.
 std::wstring Desktop_Folder(const std::wstring& name);
 void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name);
 

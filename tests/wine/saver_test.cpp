@@ -1,4 +1,4 @@
-// The saver screen: how it covers the screen, shows the painting under way, and ends.
+// The saver screen: how it covers the screen, shows its pictures one after another, and ends; and its warning.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,24 +8,30 @@
 using namespace driver;
 
 // Each ending on a fresh start in the same place, so that each start also shows that the last one left nothing.
+// Started with /s the saver hides the pointer, started with nothing it leaves it.
 TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideButNotOnAMove) {
   struct Ending {
     const char* What;
     std::function<void(HWND)> Act;
     bool Noisy;  // a picture that takes a while to paint
+    const wchar_t* Switch = L"/s";
   };
   const Ending endings[] = {{"Shift alone", [](HWND) { Press_Key(VK_SHIFT); }, false},
-                            {"a click on the picture", [](HWND) { Click_At(512, 384); }, false},
+                            {"a click on the picture", [](HWND) { Click_At(512, 384); }, false, L""},
                             {"a right click on the black around it", [](HWND) { Click_At(5, 5, true); }, false},
                             {"Enter in the middle of a painting", [](HWND) { Press_Key(VK_RETURN); }, true},
                             {"End task", [](HWND w) { PostMessageW(w, WM_CLOSE, 0, 0); }, true},
                             {"the end of the session", [](HWND w) { PostMessageW(w, WM_ENDSESSION, TRUE, 0); }, false}};
   for (const Ending& e : endings) {
     SCOPED_TRACE(e.What);
-    Running_Saver saver(L"saver_screen", {}, [&](const Install& i) {
-      if (e.Noisy) Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 1024, 768, Pattern);
-    });
+    Running_Saver saver(
+        L"saver_screen", {},
+        [&](const Install& i) {
+          if (e.Noisy) Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 1024, 768, Pattern);
+        },
+        e.Switch);
     ASSERT_TRUE(saver.Foreground());
+    EXPECT_EQ((Pointer().flags & CURSOR_SHOWING) != 0, !*e.Switch);
     EXPECT_TRUE(Wait_For([&] { return GetWindowLongW(saver.window, GWL_EXSTYLE) & WS_EX_TOPMOST; }));
     if (e.Noisy) {  // some pixels painted, not all
       ASSERT_TRUE(Wait_For([&] {
@@ -42,4 +48,42 @@ TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideBut
     e.Act(saver.window);
     EXPECT_TRUE(saver.scr->Wait_Exit(5000).has_value());
   }
+}
+
+// Two pictures in turn at their own size: the first painted exactly and upright, inside the white frame of the
+// canvas's edge, then the second. Red is the grey mean in the first: its second pass shows it exactly too.
+TEST(Saver_Screen, ShowsAPictureUprightAndExactInAWhiteFrameThenTheNext) {
+  const auto halves = [](int, int y) -> DWORD { return y < 75 ? 0x6428A0 : 0x64A028; };
+  Running_Saver saver(L"saver_show", {}, [&](const Install& i) {
+    Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 200, 150, halves);
+    Write_Test_Bmp(i.Path(L"pics\\two.bmp"), 200, 150, [](int, int) { return 0x646464u; });
+  });
+  std::vector<DWORD> framed;
+  for (int y = 0; y < 150; ++y)
+    for (int x = 0; x < 200; ++x) framed.push_back(x % 199 == 0 || y % 149 == 0 ? 0xFFFFFF : halves(x, y));
+  EXPECT_TRUE(Wait_For([&] { return Capture_Screen({412, 309, 612, 459}) == framed; }));
+  EXPECT_TRUE(Wait_For([&] { return Capture_Screen({512, 384, 513, 385})[0] == 0x646464; }));
+}
+
+// No picture: the warning, with the pointer shown; once it is dismissed the program ends, and neither the
+// settings file nor the system's saver settings have changed.
+TEST(Saver_Screen, WithoutPicturesWarnsWithThePointerShownAndEndsChangingNothing) {
+  SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, SPIF_UPDATEINIFILE);
+  Install install(L"no_pictures");
+  Write_Settings(install, install.Path(L"missing"));
+  const std::string settings = Read_Text(install.Ini());
+  Process scr(install.Scr(), L"/s");
+  HWND box = nullptr;
+  ASSERT_TRUE(Wait_For([&] {
+    box = Window_Of(scr.Id(), L"#32770", L"Quorvantile (Saver Screen)");
+    return box && GetForegroundWindow() == box;
+  }));
+  wchar_t text[64] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 64);
+  EXPECT_STREQ(text, L"画像ﾌｧｲﾙを指定して下さい ！");
+  EXPECT_TRUE(Pointer().flags & CURSOR_SHOWING);
+  Press_Key(VK_RETURN);
+  EXPECT_TRUE(scr.Wait_Exit().has_value());
+  EXPECT_EQ(Read_Text(install.Ini()), settings);
+  EXPECT_FALSE(Saver_Active());
 }

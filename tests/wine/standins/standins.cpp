@@ -7,13 +7,13 @@
 
 namespace {
 
-FILE* Open_Beside_Program(const char* name, bool* first = nullptr) {
+std::string Beside_Program(const char* name) {
   char path[MAX_PATH] = {};
-  std::string file(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  file = file.substr(0, file.find_last_of('\\') + 1) + name;
-  if (first) *first = GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES;
-  return std::fopen(file.c_str(), "ab");
+  const std::string file(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  return file.substr(0, file.find_last_of('\\') + 1) + name;
 }
+
+FILE* Open_Beside_Program(const char* name) { return std::fopen(Beside_Program(name).c_str(), "ab"); }
 
 }  // namespace
 
@@ -27,12 +27,12 @@ extern "C" DWORD WINAPI PwdChangePasswordA(LPCSTR key, HWND parent, UINT reserve
   return 0;
 }
 
-// The saver-password check refuses the first call and accepts every later one: "pwdcheck.txt".
+// The saver-password check refuses until a file "pwdaccept" lies beside the program: "pwdcheck.txt".
 extern "C" BOOL WINAPI VerifyScreenSavePwd(HWND saver) {
-  bool first = false;
-  if (FILE* f = Open_Beside_Program("pwdcheck.txt", &first)) {
-    std::fprintf(f, "%s %d\n", first ? "refused" : "accepted", IsWindow(saver) ? 1 : 0);
+  const bool accept = GetFileAttributesA(Beside_Program("pwdaccept").c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (FILE* f = Open_Beside_Program("pwdcheck.txt")) {
+    std::fprintf(f, "%s %d\n", accept ? "accepted" : "refused", IsWindow(saver) ? 1 : 0);
     std::fclose(f);
   }
-  return !first;
+  return accept;
 }
