@@ -26,7 +26,7 @@ all: scr host
 deps:
 	@bash tools/install-deps.sh
 
-build/win%/Makefile: CMakeLists.txt cmake/win32.cmake cmake/mingw-i686.cmake cmake/mingw-x86_64.cmake
+build/win%/Makefile: CMakeLists.txt cmake/win32.cmake cmake/mingw.cmake cmake/mingw-i686.cmake cmake/mingw-x86_64.cmake
 	cmake -S . -B build/win$* -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$(if $(filter 64,$*),x86_64,i686).cmake \
 	  -DCMAKE_BUILD_TYPE=Release >/dev/null
 

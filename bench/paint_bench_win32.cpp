@@ -6,6 +6,7 @@
 
 #include "bench/photo_like.h"
 #include "paint/painting.h"
+#include "saver/display_surface.h"
 #include "saver/quorvantile_s.h"
 #include "toolkit/app.h"
 #include "toolkit/form.h"
@@ -15,15 +16,6 @@ using namespace Quorvantile_B;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-class Box_Surface : public Paint_Surface {
- public:
-  explicit Box_Surface(toolkit::Picture_Box& box) : box_(box) {}
-  void Set_Pixel(int x, int y, std::uint32_t colour) override { box_.Pset(x, y, colour); }
-
- private:
-  toolkit::Picture_Box& box_;
-};
 
 double Seconds_Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
@@ -44,7 +36,7 @@ int main() {
     for (int x = 0; x < W; ++x) bits(x, y) = picture[static_cast<std::size_t>(y) * W + x];
   const auto start = Clock::now();
   Painting painting = Prep_Paint(bits, W, H, Sum_Range);
-  Box_Surface surface(display);
+  Display_Surface surface(display);
   long long steps = 0;
   double in_yield = 0;
   for (; painting.Step(surface); ++steps) {

@@ -1,11 +1,3 @@
-# Cross build for 32-bit Windows with Debian's MinGW-w64 and its Win32 thread model: the POSIX model's
-# runtime (winpthreads) imports calls that Windows 98 and 2000 lack.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The product: the screen saver for 32-bit Windows.
+set(QV_MINGW_TARGET i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

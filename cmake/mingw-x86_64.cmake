@@ -1,11 +1,3 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64 and its Win32 thread model: the POSIX model's
-# runtime (winpthreads) imports calls that Windows 98 and 2000 lack.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The same sources for 64-bit Windows: the test bench's build on machines that cannot execute 32-bit code.
+set(QV_MINGW_TARGET x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

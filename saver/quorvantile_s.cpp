@@ -4,6 +4,7 @@
 #include "catalogue/play_order.h"
 #include "main/startup.h"
 #include "paint/get_bits.h"
+#include "saver/display_surface.h"
 #include "saver/placement.h"
 #include "settings/settings_values.h"
 #include "toolkit/app.h"
@@ -13,21 +14,8 @@
 #include "toolkit/system_text.h"
 
 namespace Quorvantile_B {
-namespace {
 
 using toolkit::Resume_Next;
-
-// Display as the painting's surface: pixels go into its persistent surface, and reach the screen with its Refresh.
-class Display_Surface : public Paint_Surface {
- public:
-  explicit Display_Surface(toolkit::Picture_Box& display) : display_(display) {}
-  void Set_Pixel(int x, int y, std::uint32_t colour_value) override { display_.Pset(x, y, colour_value); }
-
- private:
-  toolkit::Picture_Box& display_;
-};
-
-}  // namespace
 
 Quorvantile_S::Quorvantile_S() : Form(Saver_Caption, toolkit::Border_Style::None) {}
 

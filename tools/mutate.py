@@ -21,8 +21,9 @@ import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TARGETS = [
-    "catalogue/pict_list.cpp", "catalogue/play_order.cpp", "saver/placement.cpp", "settings/settings_file.cpp",
-    "toolkit/number_text.cpp", "toolkit/numbers.h", "paint/prep_paint.cpp", "paint/paint_pass.cpp",
+    "catalogue/pict_list.cpp", "catalogue/kind_finds.h", "catalogue/play_order.cpp", "saver/placement.cpp",
+    "settings/settings_file.cpp", "toolkit/number_text.cpp", "toolkit/numbers.h", "paint/prep_paint.cpp",
+    "paint/paint_pass.cpp",
 ]
 PORTABLE = [
     "toolkit/number_text.cpp", "toolkit/dir_search_common.cpp", "toolkit/random.cpp", "toolkit/ansi_host.cpp",
