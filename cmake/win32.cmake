@@ -38,6 +38,7 @@ add_library(qv_program STATIC
   saver/quorvantile_s.cpp
   saver/password_check.cpp
   paint/get_bits_win32.cpp
+  paint/load_upright_win32.cpp
   dialog/quorvantile_p.cpp
   dialog/drawing_win32.cpp
 )

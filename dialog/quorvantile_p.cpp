@@ -7,6 +7,7 @@
 #include "catalogue/kind_finds.h"
 #include "catalogue/pict_list.h"
 #include "dialog/drawing.h"
+#include "paint/load_upright.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
@@ -459,7 +460,7 @@ void Quorvantile_P::List_1_Click() {
   Pic_K.Set_Visible(false);
   const std::wstring path = Folder_Path.Caption() + L"\\" + List_1.Item(selected);
   // A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
-  Resume_Next([&] { Pic_F.Load_Picture(*toolkit::Picture::From_File(path)); });
+  Resume_Next([&] { Load_Upright(Pic_F, path); });
   const double w = Pic_F.Width(), h = Pic_F.Height();
   lbl_PreSize.Set_Caption(std::to_wstring(Pic_F.Width()) + L" * " + std::to_wstring(Pic_F.Height()));
   // Without a picture the pane keeps its size and its last drawing.

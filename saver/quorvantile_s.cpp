@@ -4,6 +4,7 @@
 #include "catalogue/play_order.h"
 #include "main/startup.h"
 #include "paint/get_bits.h"
+#include "paint/load_upright.h"
 #include "saver/display_surface.h"
 #include "saver/placement.h"
 #include "settings/settings_values.h"
@@ -92,7 +93,7 @@ void Quorvantile_S::Next_Picture(Monitor& m) {
   if (at < Play_Order.size() && static_cast<std::size_t>(Play_Order[at]) < Pict_List.size())
     path = Pict_List[static_cast<std::size_t>(Play_Order[at])];
   // A file that cannot be loaded leaves the monitor's previous picture (and its size) in Pic_Orgn.
-  Resume_Next([&] { m.Pic_Orgn.Load_Picture(*toolkit::Picture::From_File(path)); });
+  Resume_Next([&] { Load_Upright(m.Pic_Orgn, path); });
   Resume_Next([&] { Place_Into_Master(m, path); });
   m.Master.Surface_Changed();
   m.Master.Refresh();
@@ -113,7 +114,7 @@ void Quorvantile_S::Place_Into_Master(Monitor& m, const std::wstring& path) {
       break;
     case Placement::Method::Load_Direct:
       // The picture fits the screen: it is read a second time, now straight into Master.
-      m.Master.Load_Picture(*toolkit::Picture::From_File(path));
+      Load_Upright(m.Master, path);
       break;
     case Placement::Method::Crop:
       m.Master.Resize(p.Master_W, p.Master_H);

@@ -19,9 +19,12 @@ class Picture {
   static std::shared_ptr<Picture> From_Bytes(const std::vector<unsigned char>& bytes);
   static std::shared_ptr<Picture> From_Resource(int id);  // an RCDATA resource of the executable
 
-  // Natural size in pixels.
+  // Natural size in pixels, as stored.
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // A JPEG file's first bytes, where its EXIF block lies, for what the program reads there; empty for the
+  // other kinds.
+  const std::vector<unsigned char>& Jpeg_Head() const { return jpeg_head_; }
 
   // Draws the whole picture into the rectangle (x, y, w, h) of dc, smoothed where it is scaled.
   void Render(HDC dc, int x, int y, int w, int h) const;
@@ -30,6 +33,7 @@ class Picture {
   Com_Ptr<IPicture> pic_;
   int width_ = 0;
   int height_ = 0;
+  std::vector<unsigned char> jpeg_head_;
 };
 
 }  // namespace toolkit

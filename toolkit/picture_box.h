@@ -49,6 +49,10 @@ class Picture_Box : public Holder {
   void Load_Picture(const Picture& picture);
   // Draws the picture over the whole surface, at the box's own size.
   void Draw_Picture(const Picture& picture);
+  // Makes the surface anew at width x height, its pixels (rows from the top, 0x00RRGGBB) written by fill from
+  // the old ones, which stand until it returns.
+  void Remake_Surface(int width, int height,
+                      const std::function<void(const std::uint32_t* old, std::uint32_t* fresh)>& fill);
 
   std::function<void(int Button, int Shift, int X, int Y)> Mouse_Down;
 
@@ -60,6 +64,8 @@ class Picture_Box : public Holder {
   }
 
  private:
+  // A fresh surface, which fill paints through a DC on it or its pixels, takes the old one's place.
+  void New_Surface(int width, int height, const std::function<void(HDC, std::uint32_t*)>& fill);
   void New_Surface(int width, int height, bool keep);
   // What changed since the last Refresh is kept as tiles, so that a thin ring of pixels across the surface
   // brings only its own tiles to the screen, not the rectangle around it.

@@ -16,6 +16,22 @@ void Picture_Box::Create(HWND parent, int left, int top, int width, int height, 
 }
 
 void Picture_Box::New_Surface(int width, int height, bool keep) {
+  New_Surface(width, height, [&](HDC staging, std::uint32_t*) {
+    const RECT all{0, 0, width, height};
+    const Brush back(CreateSolidBrush(back_color_));
+    FillRect(staging, &all, back.Get());
+    if (keep && bitmap_.Get()) BitBlt(staging, 0, 0, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
+  });
+}
+
+void Picture_Box::Remake_Surface(int width, int height,
+                                 const std::function<void(const std::uint32_t*, std::uint32_t*)>& fill) {
+  GdiFlush();
+  New_Surface(width, height, [&](HDC, std::uint32_t* fresh) { fill(bits_, fresh); });
+  SetWindowPos(Hwnd(), nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Picture_Box::New_Surface(int width, int height, const std::function<void(HDC, std::uint32_t*)>& fill) {
   width = width > 0 ? width : 0;
   height = height > 0 ? height : 0;
   BITMAPINFO bi{};
@@ -24,13 +40,11 @@ void Picture_Box::New_Surface(int width, int height, bool keep) {
   void* bits = nullptr;
   Bitmap fresh(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!fresh.Get()) throw Run_Error(Error_Kind::Invalid_Call, "Out of memory");
-  const Memory_Dc staging(CreateCompatibleDC(nullptr));
   {
+    const Memory_Dc staging(CreateCompatibleDC(nullptr));
     const Selection into(staging.Get(), fresh.Get());
-    const RECT all{0, 0, width, height};
-    const Brush back(CreateSolidBrush(back_color_));
-    FillRect(staging.Get(), &all, back.Get());
-    if (keep && bitmap_.Get()) BitBlt(staging.Get(), 0, 0, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
+    fill(staging.Get(), static_cast<std::uint32_t*>(bits));
+    GdiFlush();
   }
   selected_.reset();
   bitmap_ = std::move(fresh);

@@ -1,5 +1,6 @@
 #include "toolkit/picture.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -56,6 +57,10 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
   if (bytes.empty()) Fail("Invalid picture");
   auto picture = std::make_shared<Picture>();
   const bool metafile = Metafile_Size(bytes, picture->width_, picture->height_);
+  // An EXIF block lies in the first segment, or after a JFIF one; a segment holds at most 64 KB.
+  if (bytes.size() > 2 && bytes[0] == 0xFF && bytes[1] == 0xD8)
+    picture->jpeg_head_.assign(
+        bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(bytes.size(), 1 << 17)));
   Global_Memory mem(GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
   void* const at = mem ? GlobalLock(mem.Get()) : nullptr;
   if (!at) Fail("Out of memory");

@@ -95,6 +95,19 @@ all_prefixes() {
   # R: is a spare drive whose root the tests may fill.
   mkdir -p "$bench/drive-r"
   for name in nt 98 144 192 dual; do ln -sfn "$bench/drive-r" "$(qv_prefix "$name")/dosdevices/r:"; done
+  # C:\qvfixtures\portrait6.jpg: a photo stored on its side, as a phone stores a portrait one, with the EXIF
+  # orientation 6 that stands it upright as four quarters: red, green / blue, light grey.
+  local fixture=$bench/portrait6.jpg
+  if [ ! -f "$fixture" ]; then
+    convert -size 320x240 xc:'#F0F0F0' -fill '#20D020' -draw 'rectangle 0,0 159,119' -fill '#D02020' \
+      -draw 'rectangle 0,120 159,239' -fill '#2020D0' -draw 'rectangle 160,120 319,239' -quality 95 \
+      "$bench/portrait.jpg"
+    python3 "$QV_HERE/tools/exif_orient.py" "$bench/portrait.jpg" "$fixture" 6
+  fi
+  for name in nt 98 144 192 dual; do
+    mkdir -p "$(qv_prefix "$name")/drive_c/qvfixtures"
+    cp "$fixture" "$(qv_prefix "$name")/drive_c/qvfixtures/"
+  done
 }
 
 case "${1:-}" in

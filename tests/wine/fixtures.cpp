@@ -40,6 +40,13 @@ std::string Settings_Text(const std::wstring& ini) {
   return text;
 }
 
+bool Near(DWORD colour, DWORD meant) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(static_cast<int>((colour >> shift) & 0xFF) - static_cast<int>((meant >> shift) & 0xFF)) > 24)
+      return false;
+  return true;
+}
+
 DWORD Pattern(int x, int y) {
   return static_cast<DWORD>(((x * 7) & 0xFF) << 16 | ((y * 5) & 0xFF) << 8 | (((x / 37) * 13 + (y / 41) * 29) & 0xFF));
 }

@@ -25,6 +25,11 @@ void Write_Settings(const Install& install, const std::wstring& folder, const Sa
 std::string Expected_File(const std::string& folder, const Saver_Settings& s = {});
 std::string Settings_Text(const std::wstring& ini);
 DWORD Pattern(int x, int y);  // every pixel of a large area differs from its neighbours
+// A photo stored on its side with the EXIF orientation 6, upright a 240 x 320 picture of four quarters (made
+// by tools/wine-bench.sh); and whether a JPEG's colour is near the one meant.
+inline const std::wstring Portrait = L"C:\\qvfixtures\\portrait6.jpg";
+constexpr DWORD Quarter_Colours[4] = {0xD02020, 0x20D020, 0x2020D0, 0xF0F0F0};
+bool Near(DWORD colour, DWORD meant);
 
 // The saver started (with /s unless told) on a folder "pics" holding one 640 x 480 picture of one colour.
 constexpr DWORD Saver_Colour = 0x3080C0;

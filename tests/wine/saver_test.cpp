@@ -65,6 +65,23 @@ TEST(Saver_Screen, ShowsAPictureUprightAndExactInAWhiteFrameThenTheNext) {
   EXPECT_TRUE(Wait_For([&] { return Capture_Screen({512, 384, 513, 385})[0] == 0x646464; }));
 }
 
+// A phone's portrait photo, stored on its side, fitted to the screen upright: its four quarters in their places.
+TEST(Saver_Screen, PaintsAPhotoStoredOnItsSideUpright) {
+  Running_Saver saver(L"saver_portrait", {0, 1}, [](const Install& i) {
+    DeleteFileW(i.Path(L"pics\\one.bmp").c_str());
+    CopyFileW(Portrait.c_str(), i.Path(L"pics\\portrait6.jpg").c_str(), FALSE);
+  });
+  // 240 x 320 fitted to 1024 x 768 is 576 x 768 from x = 224.
+  const POINT quarters[4] = {{368, 192}, {656, 192}, {368, 576}, {656, 576}};
+  EXPECT_TRUE(Wait_For([&] {
+    for (int i = 0; i < 4; ++i)
+      if (!Near(Capture_Screen({quarters[i].x, quarters[i].y, quarters[i].x + 1, quarters[i].y + 1})[0],
+                Quarter_Colours[i]))
+        return false;
+    return true;
+  }));
+}
+
 // No picture: the warning, with the pointer shown; once it is dismissed the program ends, and neither the
 // settings file nor the system's saver settings have changed.
 TEST(Saver_Screen, WithoutPicturesWarnsWithThePointerShownAndEndsChangingNothing) {

@@ -1,0 +1,78 @@
+// A photo's orientation: the EXIF reader over hand-made files, and the eight turns upright.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "paint/orientation.h"
+
+using namespace Quorvantile_B;
+
+namespace {
+
+using Bytes = std::basic_string<unsigned char>;
+
+Bytes Number(std::uint32_t n, int size, bool big) {
+  Bytes b;
+  for (int i = 0; i < size; ++i) b += static_cast<unsigned char>(n >> (8 * (big ? size - 1 - i : i)));
+  return b;
+}
+
+// A JPEG's start: SOI, then an APP1 segment holding "Exif", the TIFF header and a first directory of one
+// entry (tag, type, count, value), then whatever follows.
+Bytes Jpeg(bool big, std::uint32_t tag, std::uint32_t type, std::uint32_t count, std::uint32_t value,
+           std::uint32_t directory = 8, const Bytes& after = {}) {
+  const unsigned char order = big ? 'M' : 'I';
+  const Bytes tiff = Bytes{order, order} + Number(42, 2, big) + Number(directory, 4, big) +
+                     Number(1, 2, big) + Number(tag, 2, big) + Number(type, 2, big) + Number(count, 4, big) +
+                     Number(value << (big ? 16 : 0), 4, big) + Number(0, 4, big);
+  const Bytes app1 = Bytes{'E', 'x', 'i', 'f', 0, 0} + tiff;
+  return Bytes{0xFF, 0xD8, 0xFF, 0xE1} + Number(static_cast<std::uint32_t>(app1.size() + 2), 2, true) + app1 + after;
+}
+
+int Read(const Bytes& b) { return Exif_Orientation({b.data(), b.size()}); }
+
+}  // namespace
+
+TEST(Orientation, TheReaderTakesTheTagOfTheFirstExifBlockInEitherByteOrderAndNothingOutOfTheOrdinary) {
+  const Bytes six = Jpeg(false, 0x0112, 3, 1, 6), eight_big = Jpeg(true, 0x0112, 3, 1, 8);
+  const Bytes xmp = Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0, 6, 'h', 't', 't', 'p'};  // an APP1 of another kind first
+  const struct {
+    const char* What;
+    Bytes File;
+    int Orientation;
+  } cases[] = {
+      {"little-endian", six, 6},
+      {"big-endian", eight_big, 8},
+      {"after fill bytes and another APP1", xmp.substr(0, 2) + Bytes{0xFF} + xmp.substr(2) + six.substr(2), 6},
+      {"a second EXIF block", six + Jpeg(false, 0x0112, 3, 1, 3).substr(2), 6},
+      {"another tag", Jpeg(false, 0x0110, 3, 1, 6), 1},
+      {"values 0 and 9", Jpeg(false, 0x0112, 3, 1, 0) + Jpeg(false, 0x0112, 3, 1, 9), 1},
+      {"a count of 2^32-1", Jpeg(false, 0x0112, 3, 0xFFFFFFFF, 6), 1},
+      {"a LONG", Jpeg(false, 0x0112, 4, 1, 6), 1},
+      {"the wrong byte order mark", Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0, 16, 'E', 'x', 'i', 'f', 0, 0, 'I', 'M', 42, 0, 8, 0, 0, 0}, 1},
+      {"a directory past the end", Jpeg(false, 0x0112, 3, 1, 6, 0xFFFFFFF0), 1},
+      {"a directory pointing into itself", Jpeg(false, 0x0112, 3, 1, 6, 4), 1},
+      {"a segment longer than the file", six.substr(0, 4) + Bytes{0xFF, 0xF0} + six.substr(6), 1},
+      {"not a JPEG", Bytes{'B', 'M', 0, 0, 0, 0}, 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Read(c.File), c.Orientation) << c.What;
+  for (std::size_t cut = 0; cut < six.size(); ++cut) EXPECT_EQ(Read(six.substr(0, cut)), 1) << cut;
+}
+
+// The stored picture   a b c   and the upright one as EXIF's eight orientations mean it.
+//                      d e f
+TEST(Orientation, EachOfTheEightTurnsStandsThePictureUpright) {
+  const std::vector<std::uint32_t> stored{'a', 'b', 'c', 'd', 'e', 'f'};
+  const struct {
+    int Orientation, W, H;
+    const char* Upright;
+  } turns[] = {{1, 3, 2, "abcdef"}, {2, 3, 2, "cbafed"}, {3, 3, 2, "fedcba"}, {4, 3, 2, "defabc"},
+               {5, 2, 3, "adbecf"}, {6, 2, 3, "daebfc"}, {7, 2, 3, "fcebda"}, {8, 2, 3, "cfbead"}};
+  for (const auto& t : turns) {
+    std::vector<std::uint32_t> upright(6);
+    Turn_Upright(stored.data(), 3, 2, t.Orientation, upright.data());
+    EXPECT_EQ(Lies_On_Its_Side(t.Orientation), t.W == 2) << t.Orientation;
+    EXPECT_EQ(std::string(upright.begin(), upright.end()), t.Upright) << t.Orientation;
+  }
+}
