@@ -47,8 +47,12 @@ target_link_libraries(qv_program PUBLIC qv_core)
 add_executable(Quorvantile WIN32 main/win_main.cpp resources/quorvantile.rc)
 set_target_properties(Quorvantile PROPERTIES SUFFIX ".scr" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(Quorvantile PRIVATE qv_program)
-# Subsystem version 4.0: the display settings' preview pane takes only such screen savers.
+# Subsystem version 4.0: the display settings' preview pane takes only such screen savers. Large address aware:
+# on 64-bit Windows a 32-bit saver then has 4 GB of address space for big pictures; older systems ignore it.
 target_link_options(Quorvantile PRIVATE ${STATIC_RUNTIME} -Wl,--subsystem,windows:4.0)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  target_link_options(Quorvantile PRIVATE -Wl,--large-address-aware)
+endif()
 
 # GoogleTest, built from Debian's sources for the Wine test driver. The Win32 thread model has no std::mutex:
 # GoogleTest runs single-threaded, as the driver does, and without death tests.
@@ -107,3 +111,6 @@ target_link_options(qv_soak PRIVATE ${STATIC_RUNTIME})
 add_executable(qv_reveal_demo tools/reveal_demo_win32.cpp tests/wine/driver.cpp)
 target_link_libraries(qv_reveal_demo PRIVATE qv_program)
 target_link_options(qv_reveal_demo PRIVATE ${STATIC_RUNTIME})
+add_executable(qv_big_picture_bench bench/big_picture_bench_win32.cpp)
+target_link_libraries(qv_big_picture_bench PRIVATE qv_program psapi)
+target_link_options(qv_big_picture_bench PRIVATE ${STATIC_RUNTIME})

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "toolkit/picture_header.h"
+
 namespace Quorvantile_B {
 namespace {
 
@@ -11,9 +13,12 @@ class Tiff_Reader {
   explicit Tiff_Reader(std::span<const unsigned char> block) : block_(block) {}
   bool Set_Byte_Order() {
     if (block_.size() < 8) return false;
-    if (block_[0] == 'I' && block_[1] == 'I') big_endian_ = false;
-    else if (block_[0] == 'M' && block_[1] == 'M') big_endian_ = true;
-    else return false;
+    if (block_[0] == 'I' && block_[1] == 'I')
+      big_endian_ = false;
+    else if (block_[0] == 'M' && block_[1] == 'M')
+      big_endian_ = true;
+    else
+      return false;
     return Number(2, 2) == 42;
   }
   bool Fits(std::size_t at, std::size_t size) const { return at <= block_.size() && size <= block_.size() - at; }
@@ -52,25 +57,16 @@ int Tiff_Orientation(std::span<const unsigned char> block) {
 }  // namespace
 
 int Exif_Orientation(std::span<const unsigned char> file) {
-  if (file.size() < 4 || file[0] != 0xFF || file[1] != 0xD8) return 1;
-  // The segments before the image data: a marker, then a length that counts itself.
-  for (std::size_t at = 2; at + 4 <= file.size() && file[at] == 0xFF;) {
-    const unsigned char marker = file[at + 1];
-    if (marker == 0xFF) {  // a fill byte before a marker
-      ++at;
-      continue;
-    }
-    if (marker == 0xDA || marker == 0xD9) break;  // the image data, or its end
-    const std::size_t length = (static_cast<std::size_t>(file[at + 2]) << 8) | file[at + 3];
-    if (length < 2 || length > file.size() - at - 2) break;
-    const auto segment = file.subspan(at + 4, length - 2);
+  int orientation = 1;
+  toolkit::For_Each_Jpeg_Segment(file, [&](unsigned char marker, std::span<const unsigned char> segment) {
     constexpr std::string_view Exif_Header("Exif\0\0", 6);
-    if (marker == 0xE1 && segment.size() >= Exif_Header.size() &&
-        std::string_view(reinterpret_cast<const char*>(segment.data()), Exif_Header.size()) == Exif_Header)
-      return Tiff_Orientation(segment.subspan(Exif_Header.size()));  // the first EXIF block is the one
-    at += 2 + length;
-  }
-  return 1;
+    if (marker != 0xE1 || segment.size() < Exif_Header.size() ||
+        std::string_view(reinterpret_cast<const char*>(segment.data()), Exif_Header.size()) != Exif_Header)
+      return true;
+    orientation = Tiff_Orientation(segment.subspan(Exif_Header.size()));  // the first EXIF block is the one
+    return false;
+  });
+  return orientation;
 }
 
 bool Lies_On_Its_Side(int orientation) { return orientation >= 5 && orientation <= 8; }
@@ -82,14 +78,29 @@ void Turn_Upright(const std::uint32_t* stored, int W, int H, int orientation, st
       // The stored pixel that shows at (x, y) of the upright picture.
       int sx = x, sy = y;
       switch (orientation) {
-        case 2: sx = W - 1 - x; break;
-        case 3: sx = W - 1 - x, sy = H - 1 - y; break;
-        case 4: sy = H - 1 - y; break;
-        case 5: sx = y, sy = x; break;
-        case 6: sx = y, sy = H - 1 - x; break;
-        case 7: sx = W - 1 - y, sy = H - 1 - x; break;
-        case 8: sx = W - 1 - y, sy = x; break;
-        default: break;
+        case 2:
+          sx = W - 1 - x;
+          break;
+        case 3:
+          sx = W - 1 - x, sy = H - 1 - y;
+          break;
+        case 4:
+          sy = H - 1 - y;
+          break;
+        case 5:
+          sx = y, sy = x;
+          break;
+        case 6:
+          sx = y, sy = H - 1 - x;
+          break;
+        case 7:
+          sx = W - 1 - y, sy = H - 1 - x;
+          break;
+        case 8:
+          sx = W - 1 - y, sy = x;
+          break;
+        default:
+          break;
       }
       upright[static_cast<std::size_t>(y) * w + x] = stored[static_cast<std::size_t>(sy) * W + sx];
     }

@@ -12,9 +12,13 @@
 
 namespace toolkit {
 
+// The most pixels a picture may have: a 32-bit copy of it takes 256 MiB, and the saver holds two or three.
+// A bigger one cannot be had in a 32-bit process, and is refused from its header, before it is read.
+constexpr long long Max_Picture_Pixels = 1LL << 26;
+
 class Picture {
  public:
-  // Raise a File error when the file cannot be read or decoded.
+  // Raise a File error when the file cannot be read or decoded, or is too big to be had.
   static std::shared_ptr<Picture> From_File(const std::wstring& path);
   static std::shared_ptr<Picture> From_Bytes(const std::vector<unsigned char>& bytes);
   static std::shared_ptr<Picture> From_Resource(int id);  // an RCDATA resource of the executable

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "toolkit/handles.h"
+#include "toolkit/picture_header.h"
 #include "toolkit/run_error.h"
 #include "toolkit/screen.h"
 #include "toolkit/system_text.h"
@@ -13,6 +14,10 @@ namespace toolkit {
 namespace {
 
 [[noreturn]] void Fail(const char* what) { throw Run_Error(Error_Kind::File, what); }
+
+void Refuse_If_Too_Big(std::optional<Stored_Size> size) {
+  if (size && size->W * size->H > Max_Picture_Pixels) throw Run_Error(Error_Kind::Invalid_Call, "Out of memory");
+}
 
 int Himetric_To_Pixels(OLE_XSIZE_HIMETRIC him, int dpi) { return MulDiv(him, dpi, 2540); }
 
@@ -47,9 +52,12 @@ std::shared_ptr<Picture> Picture::From_File(const std::wstring& path) {
   bytes.reserve(GetFileSize(file.Get(), nullptr));
   unsigned char chunk[65536];
   for (DWORD got = 0;; bytes.insert(bytes.end(), chunk, chunk + got)) {
+    // The header comes with the first chunks: a picture too big to be had is refused before the rest is read.
+    if (bytes.size() == 2 * sizeof chunk) Refuse_If_Too_Big(Size_From_Header(bytes));
     if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) Fail("File not readable");
     if (got == 0) break;
   }
+  Refuse_If_Too_Big(Size_From_Header(bytes));
   return From_Bytes(bytes);
 }
 
@@ -81,6 +89,7 @@ std::shared_ptr<Picture> Picture::From_Bytes(const std::vector<unsigned char>& b
     picture->width_ = Himetric_To_Pixels(w, Screen_Dpi().X);
     picture->height_ = Himetric_To_Pixels(h, Screen_Dpi().Y);
   }
+  Refuse_If_Too_Big(Stored_Size{picture->width_, picture->height_});
   return picture;
 }
 

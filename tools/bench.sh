@@ -29,3 +29,12 @@ for files in 1 1000 32767; do
   ln -sfn "$nt/drive_c/qvbench/list$files" "$desktop/qvscan$files"
 done
 for b in qv_list_bench qv_latency_bench qv_paint_bench qv_dialog_bench; do tools/run-wine.sh nt $b.exe; done
+# Big JPEGs of 12, 50 and 200 megapixels, made once, each after a small picture in a process of its own.
+big=$nt/drive_c/qvbench/big
+mkdir -p "$big"
+[ -f "$big/small.bmp" ] || convert -size 640x480 xc:gray "BMP3:$big/small.bmp"
+for size in "12 4000 3000" "50 8160 6120" "200 16320 12240"; do
+  set -- $size
+  [ -f "$big/big$1.jpg" ] || python3 tools/make_big_jpeg.py "$2" "$3" "$big/big$1.jpg"
+  tools/run-wine.sh nt qv_big_picture_bench.exe 'C:\qvbench\big\small.bmp' "C:\\qvbench\\big\\big$1.jpg"
+done

@@ -16,7 +16,7 @@ wine_packages=(wine wine32:i386 libxinerama1:i386)
 [ "$QV_WINE_BUILD" = 64 ] && wine_packages=(wine wine64 libxinerama1 libxrandr2 g++-mingw-w64-x86-64-win32)
 for p in make cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 libgtest-dev libbenchmark-dev \
          "${wine_packages[@]}" xvfb xserver-xephyr openbox xdotool x11-utils x11-apps imagemagick locales \
-         fonts-ipafont-gothic python3; do
+         fonts-ipafont-gothic python3 libjpeg-turbo-progs; do
   have "$p" || need+=("$p")
 done
 

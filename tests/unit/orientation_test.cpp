@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "paint/orientation.h"
+#include "toolkit/picture_header.h"
 
 using namespace Quorvantile_B;
 
@@ -19,15 +21,15 @@ Bytes Number(std::uint32_t n, int size, bool big) {
 }
 
 // A JPEG's start: SOI, then an APP1 segment holding "Exif", the TIFF header and a first directory of one
-// entry (tag, type, count, value), then whatever follows.
+// entry (tag, type, count, value).
 Bytes Jpeg(bool big, std::uint32_t tag, std::uint32_t type, std::uint32_t count, std::uint32_t value,
-           std::uint32_t directory = 8, const Bytes& after = {}) {
+           std::uint32_t directory = 8) {
   const unsigned char order = big ? 'M' : 'I';
-  const Bytes tiff = Bytes{order, order} + Number(42, 2, big) + Number(directory, 4, big) +
-                     Number(1, 2, big) + Number(tag, 2, big) + Number(type, 2, big) + Number(count, 4, big) +
+  const Bytes tiff = Bytes{order, order} + Number(42, 2, big) + Number(directory, 4, big) + Number(1, 2, big) +
+                     Number(tag, 2, big) + Number(type, 2, big) + Number(count, 4, big) +
                      Number(value << (big ? 16 : 0), 4, big) + Number(0, 4, big);
   const Bytes app1 = Bytes{'E', 'x', 'i', 'f', 0, 0} + tiff;
-  return Bytes{0xFF, 0xD8, 0xFF, 0xE1} + Number(static_cast<std::uint32_t>(app1.size() + 2), 2, true) + app1 + after;
+  return Bytes{0xFF, 0xD8, 0xFF, 0xE1} + Number(static_cast<std::uint32_t>(app1.size() + 2), 2, true) + app1;
 }
 
 int Read(const Bytes& b) { return Exif_Orientation({b.data(), b.size()}); }
@@ -37,11 +39,7 @@ int Read(const Bytes& b) { return Exif_Orientation({b.data(), b.size()}); }
 TEST(Orientation, TheReaderTakesTheTagOfTheFirstExifBlockInEitherByteOrderAndNothingOutOfTheOrdinary) {
   const Bytes six = Jpeg(false, 0x0112, 3, 1, 6), eight_big = Jpeg(true, 0x0112, 3, 1, 8);
   const Bytes xmp = Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0, 6, 'h', 't', 't', 'p'};  // an APP1 of another kind first
-  const struct {
-    const char* What;
-    Bytes File;
-    int Orientation;
-  } cases[] = {
+  const std::tuple<const char*, Bytes, int> cases[] = {
       {"little-endian", six, 6},
       {"big-endian", eight_big, 8},
       {"after fill bytes and another APP1", xmp.substr(0, 2) + Bytes{0xFF} + xmp.substr(2) + six.substr(2), 6},
@@ -50,29 +48,38 @@ TEST(Orientation, TheReaderTakesTheTagOfTheFirstExifBlockInEitherByteOrderAndNot
       {"values 0 and 9", Jpeg(false, 0x0112, 3, 1, 0) + Jpeg(false, 0x0112, 3, 1, 9), 1},
       {"a count of 2^32-1", Jpeg(false, 0x0112, 3, 0xFFFFFFFF, 6), 1},
       {"a LONG", Jpeg(false, 0x0112, 4, 1, 6), 1},
-      {"the wrong byte order mark", Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0, 16, 'E', 'x', 'i', 'f', 0, 0, 'I', 'M', 42, 0, 8, 0, 0, 0}, 1},
+      {"the wrong byte order mark",
+       Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0, 16, 'E', 'x', 'i', 'f', 0, 0, 'I', 'M', 42, 0, 8, 0, 0, 0}, 1},
       {"a directory past the end", Jpeg(false, 0x0112, 3, 1, 6, 0xFFFFFFF0), 1},
       {"a directory pointing into itself", Jpeg(false, 0x0112, 3, 1, 6, 4), 1},
       {"a segment longer than the file", six.substr(0, 4) + Bytes{0xFF, 0xF0} + six.substr(6), 1},
       {"not a JPEG", Bytes{'B', 'M', 0, 0, 0, 0}, 1},
   };
-  for (const auto& c : cases) EXPECT_EQ(Read(c.File), c.Orientation) << c.What;
+  for (const auto& [what, file, orientation] : cases) EXPECT_EQ(Read(file), orientation) << what;
   for (std::size_t cut = 0; cut < six.size(); ++cut) EXPECT_EQ(Read(six.substr(0, cut)), 1) << cut;
 }
 
-// The stored picture   a b c   and the upright one as EXIF's eight orientations mean it.
-//                      d e f
+// The stored picture   a b c   and the upright one, row by row, as EXIF's eight orientations mean it: 5 to 8 stand
+//                      d e f   two wide and three high.
 TEST(Orientation, EachOfTheEightTurnsStandsThePictureUpright) {
   const std::vector<std::uint32_t> stored{'a', 'b', 'c', 'd', 'e', 'f'};
-  const struct {
-    int Orientation, W, H;
-    const char* Upright;
-  } turns[] = {{1, 3, 2, "abcdef"}, {2, 3, 2, "cbafed"}, {3, 3, 2, "fedcba"}, {4, 3, 2, "defabc"},
-               {5, 2, 3, "adbecf"}, {6, 2, 3, "daebfc"}, {7, 2, 3, "fcebda"}, {8, 2, 3, "cfbead"}};
-  for (const auto& t : turns) {
+  const char* upright_of[9] = {"", "abcdef", "cbafed", "fedcba", "defabc", "adbecf", "daebfc", "fcebda", "cfbead"};
+  for (int orientation = 1; orientation <= 8; ++orientation) {
     std::vector<std::uint32_t> upright(6);
-    Turn_Upright(stored.data(), 3, 2, t.Orientation, upright.data());
-    EXPECT_EQ(Lies_On_Its_Side(t.Orientation), t.W == 2) << t.Orientation;
-    EXPECT_EQ(std::string(upright.begin(), upright.end()), t.Upright) << t.Orientation;
+    Turn_Upright(stored.data(), 3, 2, orientation, upright.data());
+    EXPECT_EQ(std::string(upright.begin(), upright.end()), upright_of[orientation]) << orientation;
+  }
+}
+
+// The stored size that a picture too big to be had is refused by, before it is read.
+TEST(Orientation, TheStoredSizeOfABitmapAGifAndAJpegFromTheirHeaders) {
+  const Bytes bmp = Bytes{'B', 'M'} + Bytes(16, 0) + Number(4000, 4, false) + Number(-3000, 4, false);
+  const Bytes gif = Bytes{'G', 'I', 'F', '8', '9', 'a'} + Number(640, 2, false) + Number(480, 2, false);
+  const Bytes jpeg = Jpeg(false, 0x0112, 3, 1, 6) + Bytes{0xFF, 0xC2, 0, 8, 8} + Number(12240, 2, true) +
+                     Number(16320, 2, true) + Bytes{3};
+  for (const auto& [file, w, h] : {std::tuple{bmp, 4000, 3000}, {gif, 640, 480}, {jpeg, 16320, 12240}}) {
+    const auto size = toolkit::Size_From_Header({file.data(), file.size()});
+    EXPECT_TRUE(size && size->W == w && size->H == h) << file.size();
+    EXPECT_FALSE(toolkit::Size_From_Header({file.data(), file.size() - 3}));
   }
 }
