@@ -36,8 +36,9 @@ int main(int argc, char** argv) {
   const double first = std::chrono::duration<double>(Clock::now() - start).count();
   PROCESS_MEMORY_COUNTERS counters{};
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  std::printf("%s: first pixel %.2f s after the last picture's end (%.2f s of it loading, keys unheard); "
-              "peak memory %.0f MiB; shown at %d x %d\n",
-              argv[2], first, loaded, counters.PeakWorkingSetSize / 1048576.0, monitor.Pic_Orgn.Width(),
-              monitor.Pic_Orgn.Height());
+  std::printf(
+      "%s: first pixel %.2f s after the last picture's end (%.2f s of it loading, keys unheard); "
+      "peak memory %.0f MiB; shown at %d x %d\n",
+      argv[2], first, loaded, counters.PeakWorkingSetSize / 1048576.0, monitor.Pic_Orgn.Width(),
+      monitor.Pic_Orgn.Height());
 }

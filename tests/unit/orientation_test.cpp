@@ -36,7 +36,7 @@ int Read(const Bytes& b) { return Exif_Orientation({b.data(), b.size()}); }
 
 }  // namespace
 
-TEST(Orientation, TheReaderTakesTheTagOfTheFirstExifBlockInEitherByteOrderAndNothingOutOfTheOrdinary) {
+TEST(Orientation, TheHeaderGivesTheFirstExifOrientationInEitherByteOrderNothingOutOfTheOrdinaryAndTheSize) {
   const Bytes six = Jpeg(false, 0x0112, 3, 1, 6), eight_big = Jpeg(true, 0x0112, 3, 1, 8);
   const Bytes xmp = Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0, 6, 'h', 't', 't', 'p'};  // an APP1 of another kind first
   const std::tuple<const char*, Bytes, int> cases[] = {
@@ -47,7 +47,6 @@ TEST(Orientation, TheReaderTakesTheTagOfTheFirstExifBlockInEitherByteOrderAndNot
       {"another tag", Jpeg(false, 0x0110, 3, 1, 6), 1},
       {"values 0 and 9", Jpeg(false, 0x0112, 3, 1, 0) + Jpeg(false, 0x0112, 3, 1, 9), 1},
       {"a count of 2^32-1", Jpeg(false, 0x0112, 3, 0xFFFFFFFF, 6), 1},
-      {"a LONG", Jpeg(false, 0x0112, 4, 1, 6), 1},
       {"the wrong byte order mark",
        Bytes{0xFF, 0xD8, 0xFF, 0xE1, 0, 16, 'E', 'x', 'i', 'f', 0, 0, 'I', 'M', 42, 0, 8, 0, 0, 0}, 1},
       {"a directory past the end", Jpeg(false, 0x0112, 3, 1, 6, 0xFFFFFFF0), 1},
@@ -57,6 +56,16 @@ TEST(Orientation, TheReaderTakesTheTagOfTheFirstExifBlockInEitherByteOrderAndNot
   };
   for (const auto& [what, file, orientation] : cases) EXPECT_EQ(Read(file), orientation) << what;
   for (std::size_t cut = 0; cut < six.size(); ++cut) EXPECT_EQ(Read(six.substr(0, cut)), 1) << cut;
+  // The stored size, by which a picture too big to be had is refused before it is read.
+  const Bytes bmp = Bytes{'B', 'M'} + Bytes(16, 0) + Number(4000, 4, false) + Number(-3000, 4, false);
+  const Bytes gif = Bytes{'G', 'I', 'F', '8', '9', 'a'} + Number(640, 2, false) + Number(480, 2, false);
+  const Bytes jpeg = Jpeg(false, 0x0112, 3, 1, 6) + Bytes{0xFF, 0xC2, 0, 8, 8} + Number(12240, 2, true) +
+                     Number(16320, 2, true) + Bytes{3};
+  for (const auto& [file, w, h] : {std::tuple{bmp, 4000, 3000}, {gif, 640, 480}, {jpeg, 16320, 12240}}) {
+    const auto size = toolkit::Size_From_Header({file.data(), file.size()});
+    EXPECT_TRUE(size && size->W == w && size->H == h) << file.size();
+    EXPECT_FALSE(toolkit::Size_From_Header({file.data(), file.size() - 3}));
+  }
 }
 
 // The stored picture   a b c   and the upright one, row by row, as EXIF's eight orientations mean it: 5 to 8 stand
@@ -68,18 +77,5 @@ TEST(Orientation, EachOfTheEightTurnsStandsThePictureUpright) {
     std::vector<std::uint32_t> upright(6);
     Turn_Upright(stored.data(), 3, 2, orientation, upright.data());
     EXPECT_EQ(std::string(upright.begin(), upright.end()), upright_of[orientation]) << orientation;
-  }
-}
-
-// The stored size that a picture too big to be had is refused by, before it is read.
-TEST(Orientation, TheStoredSizeOfABitmapAGifAndAJpegFromTheirHeaders) {
-  const Bytes bmp = Bytes{'B', 'M'} + Bytes(16, 0) + Number(4000, 4, false) + Number(-3000, 4, false);
-  const Bytes gif = Bytes{'G', 'I', 'F', '8', '9', 'a'} + Number(640, 2, false) + Number(480, 2, false);
-  const Bytes jpeg = Jpeg(false, 0x0112, 3, 1, 6) + Bytes{0xFF, 0xC2, 0, 8, 8} + Number(12240, 2, true) +
-                     Number(16320, 2, true) + Bytes{3};
-  for (const auto& [file, w, h] : {std::tuple{bmp, 4000, 3000}, {gif, 640, 480}, {jpeg, 16320, 12240}}) {
-    const auto size = toolkit::Size_From_Header({file.data(), file.size()});
-    EXPECT_TRUE(size && size->W == w && size->H == h) << file.size();
-    EXPECT_FALSE(toolkit::Size_From_Header({file.data(), file.size() - 3}));
   }
 }

@@ -86,14 +86,6 @@ TEST(Prep_Paint, ColoursEmphasisTheBorderAndAShuffleOfEveryPixel) {
   EXPECT_EQ(Emph_Color({1, 1, 0}, 2, Pass_Emphasis[0]), 1u + 256);
   for (const Emphasis& e : Pass_Emphasis) EXPECT_EQ(Emph_Color({90, 90, 90}, 270, e), 90u * 0x010101);  // grey stays
 
-  const Painting p = Prepare(3, 3, [](int x, int y) { return x == 1 && y == 1 ? Raw(255, 128, 0) : Raw(9, 9, 9); });
-  EXPECT_EQ(p.Pix_Count, 9);
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(p.Work_Color(x, y), x == 1 && y == 1 ? 33023 : Done_Mark);
-  EXPECT_EQ(p.Base_Color(1, 1), 33023);
-  EXPECT_EQ((std::array{p.Seed_Order[1].X, p.Seed_Order[5].X, p.Seed_Order[5].Y}),
-            (std::array<std::int16_t, 3>{0, 1, 1}));
-
   const Painting shuffled = Prep_Paint(Grid<std::int32_t>(37, 23), 37, 23, 100);
   Points seen;
   for (std::int32_t i = 1; i <= shuffled.Pix_Count; ++i)
@@ -102,7 +94,7 @@ TEST(Prep_Paint, ColoursEmphasisTheBorderAndAShuffleOfEveryPixel) {
   EXPECT_FALSE(shuffled.Seed_Order[1].X == 0 && shuffled.Seed_Order[1].Y == 0 && shuffled.Seed_Order[2].X == 1);
 }
 
-TEST(Painting, TheWindowIsStrictAndMeasuredAgainstTheSeed) {
+TEST(Painting, TheWindowIsStrictAndTheStepsPaintWhatTheNestedLoopsPaintedAndThePictureAtTheEnd) {
   // Sums along the interior row: 0, 30, 60, 90, 120, 99: the gradient is cut where it leaves the seed's window.
   const int sums[] = {0, 30, 60, 90, 120, 99};
   Painting gradient = Prepare(8, 3, [&](int x, int) { return x >= 1 && x <= 6 ? Raw(sums[x - 1], 0, 0) : 0; });
@@ -111,11 +103,9 @@ TEST(Painting, TheWindowIsStrictAndMeasuredAgainstTheSeed) {
             (std::vector<Points>{{{1, 1}, {2, 1}}, {{3, 1}}, {{4, 1}}, {}}));
   Painting apart = Prepare(5, 3, [](int x, int) { return x == 1 ? Raw(50, 0, 0) : Raw(150, 0, 0); });
   EXPECT_EQ(Paint(apart, 1).Layer(0), (Points{{1, 1}}));  // exactly 100 apart
-}
 
-// The steps paint, layer for layer and colour for colour, what the nested loops painted between their yields (a
-// region a ring a step); the last step leaves the picture itself; a picture without an interior takes no step.
-TEST(Painting, StepsPaintWhatTheNestedLoopsPaintedAndThePictureAtTheEnd) {
+  // The steps paint, layer for layer and colour for colour, what the nested loops painted between their yields
+  // (a region a ring a step); the last step leaves the picture itself; a picture without an interior takes none.
   std::mt19937 noise(7);
   std::vector<std::int32_t> picture(60 * 40);
   for (auto& px : picture) px = static_cast<std::int32_t>(noise() & 0x3F3F3F);  // dark: regions of some size

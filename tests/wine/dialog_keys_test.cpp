@@ -29,7 +29,4 @@ TEST(Dialog_Keys, TabArrowsAndSpaceChangeEveryOptionAsTheMouseDoes) {
   for (const WORD key : {VK_TAB, VK_RIGHT}) Press_Key(key);
   EXPECT_TRUE(Wait_For([&] { return element(7).State & STATE_SYSTEM_CHECKED; }));  // ﾌﾙｽｸﾘｰﾝ
   EXPECT_EQ(element(8).Role, ROLE_SYSTEM_STATICTEXT);                              // the count
-  Press_Key(VK_RETURN);
-  ASSERT_TRUE(d.Ended());
-  EXPECT_EQ(Settings_Text(d.install.Ini()), Expected_File("", {1, 1, {1, 0, 1, 1}}));
 }

@@ -197,6 +197,8 @@ void Press_Key(WORD virtual_key) {
   SendInput(2, in, sizeof(INPUT));
 }
 
+namespace {
+
 void Mouse_Input(int x, int y, DWORD flags) {
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -205,6 +207,8 @@ void Mouse_Input(int x, int y, DWORD flags) {
   in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
   SendInput(1, &in, sizeof in);
 }
+
+}  // namespace
 
 // Returns once the system has the pointer there, so that a press that follows lands there too.
 void Move_Mouse_To(int x, int y) {

@@ -24,7 +24,6 @@ void Remove_Tree(const std::wstring& dir);
 class Install {
  public:
   explicit Install(const std::wstring& name);
-  std::wstring Dir() const { return dir_; }
   std::wstring Scr() const { return Path(L"Quorvantile.scr"); }
   std::wstring Ini() const { return Path(L"Quorvantile.ini"); }
   std::wstring Path(const std::wstring& name) const { return dir_ + L"\\" + name; }
@@ -70,7 +69,6 @@ void Write_Test_Bmp(const std::wstring& path, int w, int h, const std::function<
 
 // Input through the system's queue, at absolute positions on the virtual screen.
 void Press_Key(WORD virtual_key);
-void Mouse_Input(int x, int y, DWORD flags);
 void Move_Mouse_To(int x, int y);  // returns once the system has the pointer there
 void Click_At(int x, int y, bool right = false);
 // The pointer that the foreground thread shows once it has handled a move of the mouse to (x, y).

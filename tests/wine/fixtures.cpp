@@ -86,19 +86,14 @@ void Dialog_View::View(HWND dialog) {
   List = Child(Panel, L"ListBox");
 }
 
-POINT Dialog_View::On_Screen(HWND holder, int x, int y) const {
-  POINT p{x, y};
-  ClientToScreen(holder, &p);
-  return p;
-}
-
 std::vector<DWORD> Dialog_View::Pixels(HWND holder, RECT r) const {
-  const POINT a = On_Screen(holder, r.left, r.top);
-  return Capture_Screen({a.x, a.y, a.x + r.right - r.left, a.y + r.bottom - r.top});
+  MapWindowPoints(holder, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return Capture_Screen(r);
 }
 
 void Dialog_View::Click(HWND holder, int x, int y, bool right) const {
-  const POINT p = On_Screen(holder, x, y);
+  POINT p{x, y};
+  ClientToScreen(holder, &p);
   Click_At(p.x, p.y, right);
   Sync();
 }
@@ -107,8 +102,7 @@ void Dialog_View::Click_Item(const std::wstring& name) const {
   const auto items = Items();
   const auto at = std::find(items.begin(), items.end(), name) - items.begin();
   const auto height = static_cast<int>(SendMessageW(List, LB_GETITEMHEIGHT, 0, 0));
-  const POINT p = On_Screen(List, 20, static_cast<int>(at) * height + height / 2);
-  Click_At(p.x, p.y);
+  Click(List, 20, static_cast<int>(at) * height + height / 2);
   EXPECT_TRUE(Wait_For([&] { return SendMessageW(List, LB_GETCURSEL, 0, 0) == at; }));
   Sync();
 }

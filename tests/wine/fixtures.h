@@ -49,8 +49,7 @@ struct Dialog_View {
   void View(HWND dialog);
   HWND window = nullptr, Pic_C = nullptr, Panel = nullptr, Pane = nullptr, List = nullptr;
 
-  // Points and pixels of a holder window (Pic_C or the panel), in its own coordinates.
-  POINT On_Screen(HWND holder, int x, int y) const;
+  // Pixels and clicks of a holder window (Pic_C or the panel), in its own coordinates.
   std::vector<DWORD> Pixels(HWND holder, RECT r) const;
   void Click(HWND holder, int x, int y, bool right = false) const;
   void Click_Item(const std::wstring& name) const;  // and waits until the list has taken it
