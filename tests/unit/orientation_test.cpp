@@ -32,8 +32,6 @@ Bytes Jpeg(bool big, std::uint32_t tag, std::uint32_t type, std::uint32_t count,
   return Bytes{0xFF, 0xD8, 0xFF, 0xE1} + Number(static_cast<std::uint32_t>(app1.size() + 2), 2, true) + app1;
 }
 
-int Read(const Bytes& b) { return Exif_Orientation({b.data(), b.size()}); }
-
 }  // namespace
 
 TEST(Orientation, TheHeaderGivesTheFirstExifOrientationInEitherByteOrderNothingOutOfTheOrdinaryAndTheSize) {
@@ -52,10 +50,10 @@ TEST(Orientation, TheHeaderGivesTheFirstExifOrientationInEitherByteOrderNothingO
       {"a directory past the end", Jpeg(false, 0x0112, 3, 1, 6, 0xFFFFFFF0), 1},
       {"a directory pointing into itself", Jpeg(false, 0x0112, 3, 1, 6, 4), 1},
       {"a segment longer than the file", six.substr(0, 4) + Bytes{0xFF, 0xF0} + six.substr(6), 1},
-      {"not a JPEG", Bytes{'B', 'M', 0, 0, 0, 0}, 1},
   };
-  for (const auto& [what, file, orientation] : cases) EXPECT_EQ(Read(file), orientation) << what;
-  for (std::size_t cut = 0; cut < six.size(); ++cut) EXPECT_EQ(Read(six.substr(0, cut)), 1) << cut;
+  for (const auto& [what, file, orientation] : cases)
+    EXPECT_EQ(Exif_Orientation({file.data(), file.size()}), orientation) << what;
+  for (std::size_t cut = 0; cut < six.size(); ++cut) EXPECT_EQ(Exif_Orientation({six.data(), cut}), 1) << cut;
   // The stored size, by which a picture too big to be had is refused before it is read.
   const Bytes bmp = Bytes{'B', 'M'} + Bytes(16, 0) + Number(4000, 4, false) + Number(-3000, 4, false);
   const Bytes gif = Bytes{'G', 'I', 'F', '8', '9', 'a'} + Number(640, 2, false) + Number(480, 2, false);

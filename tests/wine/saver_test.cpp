@@ -72,14 +72,12 @@ TEST(Saver_Screen, PaintsAPhotoStoredOnItsSideUpright) {
     CopyFileW(Portrait.c_str(), i.Path(L"pics\\portrait6.jpg").c_str(), FALSE);
   });
   // 240 x 320 fitted to 1024 x 768 is 576 x 768 from x = 224: the quarters' middles.
-  const POINT quarters[4] = {{368, 192}, {656, 192}, {368, 576}, {656, 576}};
+  const POINT q[4] = {{368, 192}, {656, 192}, {368, 576}, {656, 576}};
   EXPECT_TRUE(Wait_For([&] {
-    int matching = 0;
-    for (int i = 0; i < 4; ++i) {
-      const auto [x, y] = quarters[i];
-      matching += Near(Capture_Screen({x, y, x + 1, y + 1})[0], Quarter_Colours[i]);
-    }
-    return matching == 4;
+    bool all = true;
+    for (int i = 0; i < 4; ++i)
+      all &= Near(Capture_Screen({q[i].x, q[i].y, q[i].x + 1, q[i].y + 1})[0], Quarter_Colours[i]);
+    return all;
   }));
 }
 
