@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <random>
 #include <set>
 
@@ -34,13 +35,14 @@ Recording_Surface Paint(Painting& p, std::size_t steps = SIZE_MAX) {
 
 std::int32_t Raw(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
 
-// A W x H picture of raw pixels with the identity seed order (row by row): the first seed inside the border is (1, 1).
-Painting Prepare(int w, int h, const std::function<std::int32_t(int, int)>& raw) {
+// A W x H picture of raw pixels, its seeds row by row (the first inside the border is (1, 1)), or scrambled.
+Painting Prepare(int w, int h, const std::function<std::int32_t(int, int)>& raw, bool scrambled = false) {
   Grid<std::int32_t> bits(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) bits(x, y) = raw(x, y);
   std::int32_t k = 0;
-  return Prep_Paint(bits, w, h, 100, [&] { return (k++ + 0.5) / (static_cast<double>(w) * h); });
+  return Prep_Paint(bits, w, h, 100,
+                    [&] { return scrambled ? std::fmod(++k * 0.618034, 1.0) : (k++ + 0.5) / (w * h); });
 }
 
 // The engine as it was before it could be resumed, three passes of nested loops with a yield after every layer:
@@ -101,8 +103,9 @@ TEST(Painting, TheWindowIsStrictAndTheStepsPaintWhatTheNestedLoopsPaintedAndTheP
   const Recording_Surface s = Paint(gradient, 4);
   EXPECT_EQ((std::vector{s.Layer(0), s.Layer(1), s.Layer(2), s.Layer(3)}),
             (std::vector<Points>{{{1, 1}, {2, 1}}, {{3, 1}}, {{4, 1}}, {}}));
-  Painting apart = Prepare(5, 3, [](int x, int) { return x == 1 ? Raw(50, 0, 0) : Raw(150, 0, 0); });
-  EXPECT_EQ(Paint(apart, 1).Layer(0), (Points{{1, 1}}));  // exactly 100 apart
+  Painting apart = Prepare(5, 3, [](int x, int) { return x == 2 ? Raw(50, 0, 0) : Raw(150, 0, 0); });
+  const Recording_Surface each = Paint(apart, 2);  // exactly 100 apart, brighter and darker: a region each
+  EXPECT_EQ((std::vector{each.Layer(0), each.Layer(1)}), (std::vector<Points>{{{1, 1}}, {{2, 1}}}));
 
   // The steps paint, layer for layer and colour for colour, what the nested loops painted between their yields
   // (a region a ring a step); the last step leaves the picture itself; a picture without an interior takes none.
@@ -111,7 +114,8 @@ TEST(Painting, TheWindowIsStrictAndTheStepsPaintWhatTheNestedLoopsPaintedAndTheP
   for (auto& px : picture) px = static_cast<std::int32_t>(noise() & 0x3F3F3F);  // dark: regions of some size
   const auto at = [&](int x, int y) { return picture[static_cast<std::size_t>(y) * 60 + x]; };
   for (const bool halves : {false, true}) {
-    Painting p = Prepare(60, 40, [&](int x, int y) { return halves ? (x < 30 ? 0 : Raw(200, 200, 200)) : at(x, y); });
+    Painting p = Prepare(
+        60, 40, [&](int x, int y) { return halves ? (x < 30 ? 0 : Raw(200, 200, 200)) : at(x, y); }, true);
     const Layers expected = Nested_Loops(p);
     const Recording_Surface s = Paint(p);
     ASSERT_EQ(s.layers, expected);

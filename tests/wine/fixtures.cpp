@@ -61,10 +61,6 @@ Running_Saver::Running_Saver(const std::wstring& name, const Saver_Settings& set
   window = Wait_For_Window(scr->Id(), L"Quorvantile_Main");
 }
 
-bool Running_Saver::Foreground() const {
-  return window && Wait_For([&] { return GetForegroundWindow() == window; });
-}
-
 Open_Dialog::Open_Dialog(const std::wstring& name, const std::wstring& folder, const Saver_Settings& settings,
                          const std::function<void(const Install&)>& before_start, bool traced)
     : install(name) {

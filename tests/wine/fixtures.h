@@ -37,7 +37,6 @@ struct Running_Saver {
   explicit Running_Saver(const std::wstring& name, const Saver_Settings& settings = {},
                          const std::function<void(const Install&)>& before_start = nullptr,
                          const std::wstring& arguments = L"/s");
-  bool Foreground() const;  // waits until the screen has the keyboard
   Install install;
   std::optional<Process> scr;
   HWND window = nullptr;

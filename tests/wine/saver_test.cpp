@@ -30,7 +30,7 @@ TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideBut
           if (e.Noisy) Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 1024, 768, Pattern);
         },
         e.Switch);
-    ASSERT_TRUE(saver.Foreground());
+    ASSERT_TRUE(saver.window && Wait_For([&] { return GetForegroundWindow() == saver.window; }));
     EXPECT_EQ((Pointer().flags & CURSOR_SHOWING) != 0, !*e.Switch);
     EXPECT_TRUE(Wait_For([&] { return GetWindowLongW(saver.window, GWL_EXSTYLE) & WS_EX_TOPMOST; }));
     if (e.Noisy) {  // some pixels painted, not all
