@@ -149,8 +149,7 @@ std::wstring Desktop_Folder(const std::wstring& name) {
   return folder;
 }
 
-// The tree finds the name as it is typed only while the keys come in quick succession, which a busy machine may
-// not manage: the choice is made again until the dialog shows the folder.
+// A busy machine may type too slowly for the tree to find the name: the chooser is asked again, until it works.
 void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     d.Click(d.Panel, 60, 50);  // ﾌｫﾙﾀﾞ指定...
@@ -162,6 +161,7 @@ void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
     Click_At(r.left + 20, r.bottom - 10);  // into the tree, on no item
     for (const wchar_t c : name) Press_Key(static_cast<WORD>(LOBYTE(VkKeyScanW(c))));
     Press_Key(name.empty() ? VK_ESCAPE : VK_RETURN);
+    if (!Wait_For([&] { return !IsWindow(chooser); }, 5000)) Press_Key(VK_ESCAPE);  // on no folder, OK is off
     ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
     if (name.empty() || Wait_For([&] { return Caption_Of(d, Folder_Element).ends_with(L"\\" + name); }, 5000)) return;
   }
