@@ -85,12 +85,12 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
 
 all_prefixes() {
   for name in nt 98 144 192 dual; do make_prefix "$name"; done
-  # On the NT prefix's desktop, where the folder chooser lists it: a folder of 10,000 bmp and 10,000 jpg files
+  # On the NT prefix's desktop, where the folder chooser lists it: a folder of 16,000 bmp and 16,000 jpg files
   # for the scans that must last a while (made from here: through Wine it would take minutes).
   long=$(ls -d "$(qv_prefix nt)"/drive_c/users/*/Desktop | grep -v Public | head -n 1)/qvlong
-  if [ ! -f "$long/p9999.jpg" ]; then
+  if [ ! -f "$long/p15999.jpg" ]; then
     mkdir -p "$long"
-    (cd "$long" && seq 0 9999 | sed 's/.*/p&.bmp p&.jpg/' | xargs touch)
+    (cd "$long" && seq 0 15999 | sed 's/.*/p&.bmp p&.jpg/' | xargs touch)
   fi
   # R: is a spare drive whose root the tests may fill.
   mkdir -p "$bench/drive-r"
