@@ -7,6 +7,7 @@
 #include <set>
 
 #include "paint/painting.h"
+#include "toolkit/run_error.h"
 
 using namespace Quorvantile_B;
 
@@ -27,7 +28,7 @@ struct Recording_Surface : Paint_Surface {
   Layers layers{1};
 };
 
-Recording_Surface Paint(Painting& p, std::size_t steps = SIZE_MAX) {
+Recording_Surface Paint(Painting p, std::size_t steps = SIZE_MAX) {
   Recording_Surface s;
   while (s.Steps() < steps && p.Step(s)) s.layers.emplace_back();
   return s;
@@ -94,6 +95,8 @@ TEST(Prep_Paint, ColoursEmphasisTheBorderAndAShuffleOfEveryPixel) {
     seen.insert({shuffled.Seed_Order[i].X, shuffled.Seed_Order[i].Y});
   EXPECT_EQ(seen.size(), 37u * 23u);
   EXPECT_FALSE(shuffled.Seed_Order[1].X == 0 && shuffled.Seed_Order[1].Y == 0 && shuffled.Seed_Order[2].X == 1);
+  for (const auto& [w, h] : {std::pair{32768, 1}, {1, 32768}, {0, 1}})  // too wide or high, or empty
+    EXPECT_THROW(Prep_Paint(Grid<std::int32_t>(1, 1), w, h, 100), toolkit::Run_Error) << w << " x " << h;
 }
 
 TEST(Painting, TheWindowIsStrictAndTheStepsPaintWhatTheNestedLoopsPaintedAndThePictureAtTheEnd) {
@@ -127,8 +130,6 @@ TEST(Painting, TheWindowIsStrictAndTheStepsPaintWhatTheNestedLoopsPaintedAndTheP
         ASSERT_EQ(last(x, y), static_cast<std::uint32_t>(((at(x, y) >> 16) & 0xFF) | (at(x, y) & 0xFF00) |
                                                          ((at(x, y) & 0xFF) << 16)));
   }
-  for (const auto& [w, h] : {std::pair{2, 10}, std::pair{10, 2}, std::pair{1, 1}}) {
-    Painting narrow = Prepare(w, h, [](int, int) { return Raw(1, 2, 3); });
-    EXPECT_EQ(Paint(narrow).Steps(), 0u);
-  }
+  for (const auto& [w, h] : {std::pair{2, 10}, std::pair{10, 2}, std::pair{1, 1}})
+    EXPECT_EQ(Paint(Prepare(w, h, [](int, int) { return Raw(1, 2, 3); })).Steps(), 0u);
 }
