@@ -51,13 +51,17 @@ std::shared_ptr<Picture> Picture::From_File(const std::wstring& path) {
   std::vector<unsigned char> bytes;
   bytes.reserve(GetFileSize(file.Get(), nullptr));
   unsigned char chunk[65536];
+  // The header comes with the first chunks: a picture too big to be had is refused before the rest is read.
+  bool sized = false;
   for (DWORD got = 0;; bytes.insert(bytes.end(), chunk, chunk + got)) {
-    // The header comes with the first chunks: a picture too big to be had is refused before the rest is read.
-    if (bytes.size() == 2 * sizeof chunk) Refuse_If_Too_Big(Size_From_Header(bytes));
+    if (!sized && bytes.size() >= 2 * sizeof chunk) {
+      Refuse_If_Too_Big(Size_From_Header(bytes));
+      sized = true;
+    }
     if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) Fail("File not readable");
     if (got == 0) break;
   }
-  Refuse_If_Too_Big(Size_From_Header(bytes));
+  if (!sized) Refuse_If_Too_Big(Size_From_Header(bytes));
   return From_Bytes(bytes);
 }
 
