@@ -4,7 +4,7 @@ set -eu
 source "$(dirname "$0")/wine-build.sh"
 cd "$QV_HERE"
 qv_wine_says "The Wine benchmarks run"
-bash tools/wine-bench.sh start
+bash tools/wine-bench.sh start bench
 trap 'bash tools/wine-bench.sh stop; qv_wine_says "The Wine benchmarks ran"' EXIT
 echo "== native"
 for b in build/host/qv_*_bench; do [ -x "$b" ] && "$b"; done
@@ -38,3 +38,47 @@ for size in "12 4000 3000" "50 8160 6120" "200 16320 12240"; do
   [ -f "$big/big$1.jpg" ] || python3 tools/make_big_jpeg.py "$2" "$3" "$big/big$1.jpg"
   tools/run-wine.sh nt qv_big_picture_bench.exe 'C:\qvbench\big\small.bmp' "C:\\qvbench\\big\\big$1.jpg"
 done
+
+# The real saver on a configuration for a while: its share of a core and that of the prefix's Wine server over the
+# last SECONDS (after WARMUP), and its peak resident memory. Ended through the prefix's server.
+saver_figures() {  # saver_figures CONFIG FOLDER PAINT HOLD WARMUP SECONDS
+  local config=$1 folder=$2 paint=$3 hold=$4 warmup=$5 seconds=$6 pfx run pid server
+  pfx=$(qv_prefix "$config")
+  run=$pfx/drive_c/qvbench/run
+  mkdir -p "$run"
+  cp "$QV_WIN/Quorvantile.scr" "$run/"
+  python3 tools/write-ini.py "$run/Quorvantile.ini" "$folder" 0 1 1 1 1 1 "$paint" "$hold"
+  tools/run-wine.sh "$config" "$run/Quorvantile.scr" /s &
+  for _ in $(seq 300); do pid=$(pgrep -f 'qvbench.run.Quorvantile.scr' | head -n 1) && break; sleep 0.1; done
+  sleep "$warmup"
+  server=$(for p in $(pgrep -x 'wineserver(64)?'); do
+             tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$pfx" && echo "$p"; done | head -n 1)
+  ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+  local s0 w0 s1 w1 hz peak
+  s0=$(ticks "$pid") w0=$(ticks "$server")
+  sleep "$seconds"
+  s1=$(ticks "$pid") w1=$(ticks "$server")
+  peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
+  WINEPREFIX=$pfx wineserver -k 2>/dev/null || true
+  wait || true
+  hz=$(getconf CLK_TCK)
+  awk -v s=$((s1 - s0)) -v w=$((w1 - w0)) -v hz="$hz" -v t="$seconds" -v peak="$peak" -v c="$config" \
+      -v p="$paint" -v h="$hold" 'BEGIN {
+    printf "the saver on %s, reveal setting %s s, hold %s s: %.1f%% of a core over %d s, Wine'"'"'s server %.1f%% beside it; peak resident memory %.0f MiB\n",
+           c, p, h, 100 * s / hz / t, t, 100 * w / hz / t, peak / 1024 }'
+}
+
+echo "== the paced reveal, under Wine"
+tools/run-wine.sh nt qv_reveal_bench.exe 0 2 3
+tools/run-wine.sh fhd qv_reveal_bench.exe 0 2 3
+for paint in 10 30; do
+  tools/run-wine.sh nt qv_reveal_bench.exe "$paint" 2
+  tools/run-wine.sh fhd qv_reveal_bench.exe "$paint" 2
+done
+# The reveal bench left its two 1920 x 1080 pictures in the fhd prefix.
+saver_figures fhd 'C:\qvtest\reveal_bench\pics' 30 10 10 60
+tools/run-wine.sh nt qv_load_key_bench.exe 'C:\qvbench\big\big50.jpg' 3
+tri=$(qv_prefix tri)/drive_c/qvbench/tri
+mkdir -p "$tri"
+for i in 1 2 3 4; do cp -n "$big/big50.jpg" "$tri/b$i.jpg"; done
+saver_figures tri 'C:\qvbench\tri' 0 0 5 85

@@ -10,6 +10,8 @@ case $program in */* | *\\*) ;; *) program=$QV_HERE/$QV_WIN/$program ;; esac
 case $config in
   dual) display=${QV_DUAL_DISPLAY:-:78} ;;
   144|192) display=${QV_HIDPI_DISPLAY:-:79} ;;
+  fhd) display=${QV_FHD_DISPLAY:-:80} ;;
+  tri) display=${QV_TRI_DISPLAY:-:81} ;;
   *) display=${QV_DISPLAY:-:77} ;;
 esac
 WINEPREFIX=$(qv_prefix "$config")

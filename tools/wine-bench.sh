@@ -2,12 +2,15 @@
 # The Wine bench: a virtual screen, a second one with two monitors, and one Wine prefix per configuration,
 # made once and reused, for the build that runs here (wine-build.sh).
 #   wine-bench.sh start     start the screens with their window managers, make the prefixes if missing
+#   wine-bench.sh start bench   the same, and the benchmarks' own screens (fhd, tri)
 #   wine-bench.sh prefixes  make the prefixes if missing (no screen of its own)
 #   wine-bench.sh stop      stop what start started
 # Configurations (tools/run-wine.sh takes their names):
 #   nt    the NT family at 96 dpi on a 1024 x 768 screen      98    the same, reporting the 95 family
 #   144   the NT family at 144 dpi on a 2048 x 1536 screen    192   the same at 192 dpi
 #   dual  the NT family on two 640 x 480 monitors side by side (Xephyr with Xinerama on the first screen)
+# and for the benchmarks only:
+#   fhd   the NT family on a 1920 x 1080 screen               tri   on three 3840 x 2160 monitors (as dual)
 # Prints nothing on success, so that a test runner's summary stays the last line.
 set -eu
 source "$(dirname "$0")/wine-build.sh"
@@ -15,6 +18,8 @@ bench=${QV_BENCH_DIR:-$QV_HERE/build/wine}
 display=${QV_DISPLAY:-:77}
 dual_display=${QV_DUAL_DISPLAY:-:78}
 hidpi_display=${QV_HIDPI_DISPLAY:-:79}
+fhd_display=${QV_FHD_DISPLAY:-:80}
+tri_display=${QV_TRI_DISPLAY:-:81}
 mkdir -p "$bench"
 
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -75,8 +80,8 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
     case $name in
       98) reg "$pfx" 'HKCU\Software\Wine' /v Version /d win98 ;;
       144|192) reg "$pfx" 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$name" ;;
-      # The 64-bit X11 driver asks XRandR for the monitors, which sees one on Xephyr; Xinerama sees both.
-      dual) reg "$pfx" 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N ;;
+      # The 64-bit X11 driver asks XRandR for the monitors, which sees one on Xephyr; Xinerama sees them all.
+      dual|tri) reg "$pfx" 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N ;;
     esac
   fi
   WINEPREFIX=$pfx wineserver -w
@@ -84,7 +89,7 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
 }
 
 all_prefixes() {
-  for name in nt 98 144 192 dual; do make_prefix "$name"; done
+  for name in nt 98 144 192 dual ${bench_configs:-}; do make_prefix "$name"; done
   # On the NT prefix's desktop, where the folder chooser lists it: a folder of 16,000 bmp and 16,000 jpg files
   # for the scans that must last a while (made from here: through Wine it would take minutes).
   long=$(ls -d "$(qv_prefix nt)"/drive_c/users/*/Desktop | grep -v Public | head -n 1)/qvlong
@@ -110,10 +115,28 @@ all_prefixes() {
   done
 }
 
+# Starts Xephyr on the first screen with the given monitors side by side, joined by Xinerama.
+start_xephyr() {  # start_xephyr DISPLAY NAME SCREEN...
+  local d=$1 name=$2 screens=()
+  shift 2
+  for s in "$@"; do screens+=(-screen "$s"); done
+  if ! xdpyinfo -display "$d" >/dev/null 2>&1; then
+    Xephyr "$d" "${screens[@]}" +xinerama -wr -nolisten tcp >"$bench/$name.log" 2>&1 &
+    echo $! >"$bench/$name.pid"
+    wait_for 30 xdpyinfo -display "$d"
+  fi
+}
+
 case "${1:-}" in
   start)
+    with=${2:-}
+    screens=("main $display 1024x768" "hidpi $hidpi_display 2048x1536")
+    if [ "$with" = bench ]; then
+      screens+=("fhd $fhd_display 1920x1080")
+      bench_configs="fhd tri"
+    fi
     # The usual screen, and a large one for high dpi as such laptops have.
-    for screen in "main $display 1024x768" "hidpi $hidpi_display 2048x1536"; do
+    for screen in "${screens[@]}"; do
       set -- $screen
       if ! xdpyinfo -display "$2" >/dev/null 2>&1; then
         Xvfb "$2" -screen 0 "$3x24" -nolisten tcp >"$bench/xvfb-$1.log" 2>&1 &
@@ -125,11 +148,8 @@ case "${1:-}" in
     # Two monitors: Xephyr on the first screen, its two screens joined by Xinerama, its desktop white so that
     # whatever a window leaves uncovered shows. No window manager: one would keep a full-screen window to
     # one monitor, which Windows does not; the tests there use the mouse only.
-    if ! xdpyinfo -display "$dual_display" >/dev/null 2>&1; then
-      Xephyr "$dual_display" -screen 640x480 -screen 640x480 +xinerama -wr -nolisten tcp >"$bench/xephyr.log" 2>&1 &
-      echo $! >"$bench/xephyr.pid"
-      wait_for 30 xdpyinfo -display "$dual_display"
-    fi
+    start_xephyr "$dual_display" xephyr 640x480 640x480
+    [ "$with" = bench ] && start_xephyr "$tri_display" xephyr-tri 3840x2160 3840x2160 3840x2160
     all_prefixes
     ;;
   prefixes)
@@ -139,7 +159,7 @@ case "${1:-}" in
     for pfx in "$bench"/prefix*-*; do
       [ -d "$pfx" ] && WINEPREFIX=$pfx wineserver -k >/dev/null 2>&1 || true
     done
-    for f in xephyr openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
+    for f in xephyr-tri xephyr openbox-fhd xvfb-fhd openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
       if [ -f "$bench/$f.pid" ]; then
         pid=$(cat "$bench/$f.pid")
         kill "$pid" 2>/dev/null || true

@@ -16,6 +16,8 @@ std::string Settings_Lines(const std::string& sign, const std::string& folder, c
                      "=" + sign + std::to_string(s.Size_Mode) + "\r\n" + Key::Folder + "=" + folder + "\r\n";
   for (int i = 0; i < 4; ++i)
     text += Key::Kind(i) + "=" + sign + std::to_string(s.Kind_Flag[static_cast<std::size_t>(i)]) + "\r\n";
+  if (s.Paint_Seconds) text += Key::Paint_Time + "=" + sign + std::to_string(*s.Paint_Seconds) + "\r\n";
+  if (s.Hold_Seconds) text += Key::Hold_Time + "=" + sign + std::to_string(*s.Hold_Seconds) + "\r\n";
   return text;
 }
 

@@ -13,11 +13,15 @@ inline const std::string Folder = "\x89\xE6\x91\x9C\x82\xCC\xCC\xAB\xD9\xC0\xDE"
 inline std::string Kind(int i) {                                                   // 画像種類_i
   return std::string("\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F").append(1, static_cast<char>('0' + i));
 }
+inline const std::string Paint_Time = "\x95\x60\x89\xE6\x8E\x9E\x8A\xD4";  // 描画時間
+inline const std::string Hold_Time = "\x95\x5C\x8E\xA6\x8E\x9E\x8A\xD4";   // 表示時間
 }  // namespace Key
 
 struct Saver_Settings {
   int Change_Mode = 0, Size_Mode = 0;
   std::array<int, 4> Kind_Flag{1, 1, 1, 1};
+  // The reveal's length and the finished picture's hold, in seconds; none leaves the key out of the file.
+  std::optional<int> Paint_Seconds, Hold_Seconds;
 };
 void Write_Settings(const Install& install, const std::wstring& folder, const Saver_Settings& s = {});
 // The file's text as the program writes these values. The program writes a sign blank (" 1") that Wine's
