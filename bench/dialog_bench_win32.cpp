@@ -19,7 +19,7 @@ namespace {
 double Seconds_Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 bool Listed(const Open_Dialog& d, int count) {
-  return Wait_For([&] { return SendMessageW(d.List, LB_GETCOUNT, 0, 0) == count; }, 600000);
+  return Wait_For([&] { return Ask(d.List, LB_GETCOUNT) == count; }, 600000);
 }
 
 template <class Start>
@@ -64,7 +64,7 @@ int main() {
     const double saver = Best_Of_Three([&] { return Saver_Start(folder); });
 
     Open_Dialog d(L"dialog_bench", L"");
-    Choose_Desktop_Folder(d, L"qvscan" + std::to_wstring(files));
+    if (!Choose_Desktop_Folder(d, L"qvscan" + std::to_wstring(files))) std::puts("the chooser failed");
     const auto scan_start = Clock::now();
     const bool scan_ok = d.window && Listed(d, files);
     const double scan = Seconds_Since(scan_start);

@@ -19,28 +19,45 @@ set(RUN_WINE ${CMAKE_SOURCE_DIR}/tools/run-wine.sh)
 add_test(NAME wine_bench_start COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench.sh start)
 set_tests_properties(wine_bench_start PROPERTIES FIXTURES_SETUP wine_bench)
 
-# One CTest entry per suite of the Wine test driver and configuration of the bench (tools/wine-bench.sh).
-function(add_wine_suite suite config)
-  set(name wine.${suite})
-  if(NOT config MATCHES "^(nt|98)$")
-    set(name wine.${suite}.${config})
-  endif()
-  add_test(NAME ${name} COMMAND ${RUN_WINE} ${config} qv_wine_tests.exe --gtest_filter=${suite}.*)
-  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600)
-endfunction()
-foreach(suite Modes Saver_Screen Dialog_Buttons
-              Dialog_Preview Dialog_Chooser Dialog_Keys)
-  add_wine_suite(${suite} nt)
+# One CTest entry per suite of the Wine test driver and configuration of the bench (tools/wine-bench.sh). The
+# suites are read from the test files; a suite runs in the NT configuration unless its file names others, in a line
+#   // Configurations: Suite config..., Suite config...
+# Wine prefers the password stand-ins where a test puts them beside the saver, and a traced start writes its trace
+# where the suite finds it.
+file(GLOB WINE_TEST_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${WINE_TEST_FILES})
+foreach(file ${WINE_TEST_FILES})
+  file(STRINGS ${file} lines REGEX "^(TEST|TEST_F)\\(|^// Configurations: ")
+  set(suites "")
+  set(placed "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^// Configurations: (.*)")
+      string(REPLACE "," ";" placed "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^TEST(_F)?\\(([A-Za-z0-9_]+),")
+      list(APPEND suites ${CMAKE_MATCH_2})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES suites)
+  foreach(suite ${suites})
+    set(configs nt)
+    foreach(entry IN LISTS placed)
+      separate_arguments(words UNIX_COMMAND "${entry}")
+      list(POP_FRONT words named)
+      if(named STREQUAL suite)
+        set(configs ${words})
+      endif()
+    endforeach()
+    foreach(config ${configs})
+      set(name wine.${suite})
+      if(NOT config MATCHES "^(nt|98)$")
+        set(name wine.${suite}.${config})
+      endif()
+      add_test(NAME ${name} COMMAND ${RUN_WINE} ${config} qv_wine_tests.exe --gtest_filter=${suite}.*)
+      set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_bench RUN_SERIAL TRUE TIMEOUT 600 ENVIRONMENT
+                           "QV_TRACE=${CMAKE_SOURCE_DIR}/build/wine/${suite}.trace;WINEDLLOVERRIDES=mpr=n,b")
+    endforeach()
+  endforeach()
 endforeach()
-add_wine_suite(Family_95 98)
-add_wine_suite(Dpi 144)
-add_wine_suite(Dpi 192)
-add_wine_suite(Monitors dual)
-# The password stand-ins go beside the saver, and Wine must prefer them; the 95-family walk reads Wine's trace
-# of the saver's own calls.
-set_tests_properties(wine.Modes PROPERTIES ENVIRONMENT WINEDLLOVERRIDES=mpr=n,b)
-set_tests_properties(wine.Family_95 PROPERTIES
-                     ENVIRONMENT "QV_TRACE=${CMAKE_SOURCE_DIR}/build/wine/family95.trace;WINEDLLOVERRIDES=mpr=n,b")
 
 add_test(NAME wine_bench_stop COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench.sh stop)
 set_tests_properties(wine_bench_stop PROPERTIES FIXTURES_CLEANUP wine_bench)

@@ -141,6 +141,8 @@ def main():
 
     systems = {"Windows 98": exports("win98.exports"), "Windows 2000": exports("win2000.exports")}
     used = imports(executable, objdump)
+    if not used:
+        problems.append("no imports could be read with %s" % objdump)
     problems += ["%s: %s lacks %s" % (system, dll, name) for system, lists in systems.items() for dll, name in used
                  if name not in lists.get(dll, ())]
     optional = optional_entries()
@@ -153,7 +155,7 @@ def main():
     print("%s: PE32, GUI 4.0, version %s; imports: %d functions from %d DLLs, %s; %d looked up at run time" % (
         os.path.basename(executable), VERSION_STRINGS["FileVersion"], len(used), len({d for d, _ in used}),
         "%d problems" % len(problems) if problems else "all there on Windows 98 and 2000", len(optional)))
-    return 1 if problems or not used else 0
+    return 1 if problems else 0
 
 
 if __name__ == "__main__":

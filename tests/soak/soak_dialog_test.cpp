@@ -23,7 +23,7 @@ TEST(Soak_Dialog, AScanPastTheCountLimitStopsWithOneMessageAndStaysResponsive) {
   ASSERT_TRUE(Huge_Folder_Ready());
   Open_Dialog d(L"huge_scan", L"");
   ASSERT_NE(d.window, nullptr);
-  Choose_Desktop_Folder(d, L"qvhuge");
+  ASSERT_TRUE(Choose_Desktop_Folder(d, L"qvhuge"));
   // While the scan runs the dialog answers at once.
   for (int i = 0; i < 5; ++i) {
     DWORD_PTR result = 0;
@@ -35,7 +35,7 @@ TEST(Soak_Dialog, AScanPastTheCountLimitStopsWithOneMessageAndStaysResponsive) {
   GetDlgItemTextW(box, 0xFFFF, text, 128);
   EXPECT_EQ(std::wstring(text), L"オーバーフローしました。");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(Wait_For([&] { return SendMessageW(d.List, LB_GETCOUNT, 0, 0) == 32767; }, 120000));
+  EXPECT_TRUE(Wait_For([&] { return Ask(d.List, LB_GETCOUNT) == 32767; }, 120000));
   d.Sync();
   EXPECT_EQ(Window_Of(d.scr->Id(), L"#32770", nullptr), nullptr) << "a second message";
 }
@@ -44,7 +44,7 @@ TEST(Soak_Dialog, CancelInTheMiddleOfAScanEndsTheProgramAtOnce) {
   ASSERT_TRUE(Huge_Folder_Ready());
   Open_Dialog d(L"huge_cancel", L"");
   ASSERT_NE(d.window, nullptr);
-  Choose_Desktop_Folder(d, L"qvhuge");
+  ASSERT_TRUE(Choose_Desktop_Folder(d, L"qvhuge"));
   d.Sync();
   d.Click(d.Pic_C, 388, 350);  // ｷｬﾝｾﾙ
   EXPECT_TRUE(d.Ended(5000));

@@ -56,21 +56,12 @@ unsigned Gdi_Objects() {
   return n;
 }
 
-std::vector<DWORD> Pixels(const toolkit::Picture_Box& box) {
-  const int w = box.Width(), h = box.Height();
-  std::vector<DWORD> px(static_cast<std::size_t>(w) * h);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  GetDIBits(box.Hdc(), box.Image(), 0, static_cast<UINT>(h), px.data(), &bi, DIB_RGB_COLORS);
-  for (DWORD& p : px) p &= 0xFFFFFF;
-  return px;
-}
 
 // After the three passes Display holds Master's picture, with a white one-pixel frame.
 bool Painted_Exactly(const Saver_Test_Seam::Monitor& m) {
   if (m.Display.Width() != m.Master.Width() || m.Display.Height() != m.Master.Height()) return false;
   const int w = m.Master.Width(), h = m.Master.Height();
-  const auto shown = Pixels(m.Display), master = Pixels(m.Master);
+  const auto shown = Saver_Test_Seam::Pixels(m.Display), master = Saver_Test_Seam::Pixels(m.Master);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * w + x;

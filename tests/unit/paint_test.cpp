@@ -46,6 +46,15 @@ Painting Prepare(int w, int h, const std::function<std::int32_t(int, int)>& raw,
                     [&] { return scrambled ? std::fmod(++k * 0.618034, 1.0) : (k++ + 0.5) / (w * h); });
 }
 
+// The reference's own reading of the colour rule: a colour value's bytes are red, green and blue; a pass keeps blue,
+// then green too, then every channel, and gives the others the grey mean of the three, rounded to the nearest.
+int Sum(std::int32_t value) { return (value & 0xFF) + (value >> 8 & 0xFF) + (value >> 16 & 0xFF); }
+std::uint32_t Pass_Colour(std::int32_t value, int pass) {
+  const int mean = static_cast<int>(std::lround(Sum(value) / 3.0));
+  const int red = pass == 2 ? value & 0xFF : mean, green = pass >= 1 ? value >> 8 & 0xFF : mean;
+  return static_cast<std::uint32_t>(red | green << 8 | (value >> 16 & 0xFF) << 16);
+}
+
 // The engine as it was before it could be resumed, three passes of nested loops with a yield after every layer:
 // the layers it paints between yields.
 Layers Nested_Loops(Painting p) {
@@ -55,9 +64,8 @@ Layers Nested_Loops(Painting p) {
     for (std::int32_t i = 1; i <= p.Pix_Count; ++i) {
       const Point16 seed = p.Seed_Order[static_cast<std::size_t>(i)];
       if (p.Work_Color(seed.X, seed.Y) == Done_Mark) continue;
-      const Channels c = Split_Color(p.Work_Color(seed.X, seed.Y));
-      const int seed_sum = c.R + c.G + c.B;
-      layers.back().push_back({{seed.X, seed.Y}, Emph_Color(c, seed_sum, Pass_Emphasis[pass])});
+      const int seed_sum = Sum(p.Work_Color(seed.X, seed.Y));
+      layers.back().push_back({{seed.X, seed.Y}, Pass_Colour(p.Work_Color(seed.X, seed.Y), pass)});
       p.Work_Color(seed.X, seed.Y) = Done_Mark;
       for (std::vector<Point16> next{seed}, cur; !next.empty(); layers.emplace_back()) {
         cur.swap(next);
@@ -65,10 +73,9 @@ Layers Nested_Loops(Painting p) {
         for (const Point16 q : cur)
           for (const auto& [dx, dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, -1}, {-1, 0}, {0, -1}, {-1, 1}, {1, -1}}) {
             std::int32_t& cell = p.Work_Color(q.X + dx, q.Y + dy);
-            const Channels n = Split_Color(cell);
-            if (cell == Done_Mark || std::abs(n.R + n.G + n.B - seed_sum) >= 100) continue;
+            if (cell == Done_Mark || std::abs(Sum(cell) - seed_sum) >= 100) continue;
+            layers.back().push_back({{q.X + dx, q.Y + dy}, Pass_Colour(cell, pass)});
             cell = Done_Mark;
-            layers.back().push_back({{q.X + dx, q.Y + dy}, Emph_Color(n, n.R + n.G + n.B, Pass_Emphasis[pass])});
             next.push_back({static_cast<std::int16_t>(q.X + dx), static_cast<std::int16_t>(q.Y + dy)});
           }
       }

@@ -1,5 +1,6 @@
 // Today's desktops: the saver and the settings dialog at 144 and 192 dpi (run in those configurations), and
 // the saver on two monitors side by side (run in the two-monitor configuration).
+// Configurations: Dpi 144 192, Monitors dual
 #include <gtest/gtest.h>
 
 #include <algorithm>

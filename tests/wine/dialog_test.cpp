@@ -38,7 +38,7 @@ TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
     const char* What;
     std::vector<Option> Options;
     std::function<void(Open_Dialog&)> End;
-    std::optional<std::string> Written;  // none: the file stays as it was
+    std::optional<std::string> Written;  // none: the file stays as it was; empty: nothing could be written
   };
   const auto click = [](POINT p) { return [p](Open_Dialog& d) { d.Click(d.Pic_C, p.x, p.y); }; };
   const auto key = [](WORD k) { return [k](Open_Dialog&) { Press_Key(k); }; };
@@ -68,6 +68,12 @@ TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
     for (const Option& o : c.Options) Press(d, o);
     c.End(d);
     ASSERT_TRUE(d.Ended());
+    if (c.Written && c.Written->empty()) {
+      // The dialog closed as usual, and the folder in the file's place is still a folder, holding nothing.
+      const DWORD attributes = GetFileAttributesW(d.install.Ini().c_str());
+      EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+      continue;
+    }
     EXPECT_EQ(c.Written ? Settings_Text(d.install.Ini()) : Read_Text(d.install.Ini()), c.Written.value_or(before));
   }
 }
@@ -92,10 +98,19 @@ TEST(Dialog_Preview, ThePaneFitsThePictureIntoOneHundredPixelsAndKeepsItWhenNone
     Write_Bytes(install.Path(L"pics\\zz-broken.bmp"), "this is no picture");
   });
   ASSERT_NE(d.window, nullptr);
+  // The dialog's two pointers: the hand over a kind's caption, the arrow over the panel's bare texture.
+  const auto on_panel = [&](int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(d.Panel, &p);
+    return Pointer_After_Move(p.x, p.y);
+  };
+  const HCURSOR hand = on_panel(234, 194);
+  ASSERT_NE(hand, on_panel(380, 200));
   for (const auto& [name, w, h, pane_w, pane_h] : sizes) {
     SCOPED_TRACE(testing::Message() << w << " x " << h);
     d.Click_Item(name);
-    EXPECT_EQ(Caption_Of(d, Size_Element), std::to_wstring(w) + L" * " + std::to_wstring(h));
+    EXPECT_TRUE(Wait_For(
+        [&, w = w, h = h] { return Caption_Of(d, Size_Element) == std::to_wstring(w) + L" * " + std::to_wstring(h); }));
     RECT r{};
     GetClientRect(d.Pane, &r);
     ASSERT_EQ((std::array{r.right, r.bottom}), (std::array<LONG, 2>{pane_w, pane_h}));
@@ -108,8 +123,7 @@ TEST(Dialog_Preview, ThePaneFitsThePictureIntoOneHundredPixelsAndKeepsItWhenNone
       return quarters;
     }));
     // The hand is back over the list at once, not only once the mouse moves.
-    const CURSORINFO now = Pointer();
-    EXPECT_EQ(now.hCursor, Pointer_After_Move(now.ptScreenPos.x + 1, now.ptScreenPos.y));
+    EXPECT_EQ(Pointer().hCursor, hand);
   }
   // A file that cannot be decoded, then ｸﾘｱ: the last picture and its size stay.
   const auto last = d.Pixels(d.Pane, {0, 0, 100, 67});
@@ -131,25 +145,25 @@ TEST(Dialog_Chooser, AScanListsKindByKindAToggleRebuildsACancelKeepsAndClearOrEs
   const auto shown = [&](const std::vector<std::wstring>& items, const wchar_t* count) {
     return Wait_For([&] { return d.Items() == items && Caption_Of(d, Count_Element) == count; });
   };
-  Choose_Desktop_Folder(d, L"qvorder");
+  ASSERT_TRUE(Choose_Desktop_Folder(d, L"qvorder"));
   EXPECT_TRUE(shown({L"c.bmp", L"b.gif", L"a.jpg"}, L"3"));
   Press(d, No_Gif);
   EXPECT_TRUE(shown({L"a.jpg", L"c.bmp"}, L"2"));
   const std::wstring chosen = Caption_Of(d, Folder_Element);
-  Choose_Desktop_Folder(d, L"");
+  ASSERT_TRUE(Choose_Desktop_Folder(d, L""));
   EXPECT_EQ(Caption_Of(d, Folder_Element), chosen);
   EXPECT_TRUE(shown({L"a.jpg", L"c.bmp"}, L"2"));
   Remove_Tree(folder);
 
   const auto scanning = [&] { return !Caption_Of(d, Count_Element).empty() && d.Items().empty(); };
   Press(d, Clear);
-  Choose_Desktop_Folder(d, L"qvlong");
+  ASSERT_TRUE(Choose_Desktop_Folder(d, L"qvlong"));
   ASSERT_TRUE(Wait_For(scanning));
   Press(d, Clear);
   // Each sync passes a yield of the scan, were it still running, and it would count again.
   for (int i = 0; i < 3; ++i) d.Sync();
   EXPECT_TRUE(Caption_Of(d, Count_Element).empty() && d.Items().empty());
-  Choose_Desktop_Folder(d, L"qvlong");
+  ASSERT_TRUE(Choose_Desktop_Folder(d, L"qvlong"));
   ASSERT_TRUE(Wait_For(scanning));
   Press_Key(VK_ESCAPE);
   EXPECT_TRUE(d.Ended(5000));

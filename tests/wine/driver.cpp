@@ -2,21 +2,48 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cwchar>
 #include <fstream>
 #include <iterator>
 
+#include "toolkit/ansi.h"
 #include "toolkit/gdi.h"
 
 namespace driver {
 
-bool Wait_For(const std::function<bool()>& condition, DWORD limit_ms) {
-  for (const DWORD start = GetTickCount(); !condition(); Sleep(20)) {
-    if (GetTickCount() - start > limit_ms) return false;
+testing::AssertionResult Wait_Until(const std::function<testing::AssertionResult()>& condition, DWORD limit_ms) {
+  for (const DWORD start = GetTickCount();; Sleep(20)) {
+    testing::AssertionResult seen = condition();
+    if (seen) return seen;
+    if (GetTickCount() - start > limit_ms) return testing::AssertionFailure() << "not within " << limit_ms << " ms: "
+                                                                             << seen.message();
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
-  return true;
+}
+
+testing::AssertionResult Screen_Shows(const RECT& r, const std::vector<DWORD>& pixels) {
+  const std::vector<DWORD> shown = Capture_Screen(r);
+  std::size_t differ = 0, first = shown.size();
+  for (std::size_t i = 0; i < shown.size() && i < pixels.size(); ++i)
+    if (shown[i] != pixels[i] && differ++ == 0) first = i;
+  if (differ == 0 && shown.size() == pixels.size()) return testing::AssertionSuccess();
+  const LONG w = r.right - r.left;
+  char where[96] = "";
+  if (first < shown.size())
+    std::snprintf(where, sizeof where, ", the first at (%ld, %ld): %06lX, not %06lX", r.left + static_cast<LONG>(first) % w,
+                  r.top + static_cast<LONG>(first) / w, shown[first], pixels[first]);
+  return testing::AssertionFailure() << differ << " of " << pixels.size() << " pixels differ" << where;
+}
+
+LRESULT Ask(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, Generous_Ms, &result)) {
+    ADD_FAILURE() << "window " << hwnd << " did not answer message " << msg << " within " << Generous_Ms << " ms";
+    return 0;
+  }
+  return static_cast<LRESULT>(result);
 }
 
 namespace {
@@ -72,11 +99,13 @@ Install::Install(const std::wstring& name) : dir_(L"C:\\qvtest\\" + name) {
   CreateDirectoryW(L"C:\\qvtest", nullptr);
   Remove_Tree(dir_);
   CreateDirectoryW(dir_.c_str(), nullptr);
-  CopyFileW((Build_Dir() + L"\\Quorvantile.scr").c_str(), Scr().c_str(), FALSE);
+  if (!CopyFileW((Build_Dir() + L"\\Quorvantile.scr").c_str(), Scr().c_str(), FALSE))
+    ADD_FAILURE() << "the saver was not copied into " << toolkit::To_Ansi(dir_) << ": error " << GetLastError();
 }
 
 void Install::Add_Stand_In(const std::wstring& file) const {
-  CopyFileW((Build_Dir() + L"\\standins\\" + file).c_str(), Path(file).c_str(), FALSE);
+  if (!CopyFileW((Build_Dir() + L"\\standins\\" + file).c_str(), Path(file).c_str(), FALSE))
+    ADD_FAILURE() << "the stand-in " << toolkit::To_Ansi(file) << " was not copied: error " << GetLastError();
 }
 
 Process::Process(const std::wstring& program, const std::wstring& arguments, bool traced) {
@@ -86,8 +115,9 @@ Process::Process(const std::wstring& program, const std::wstring& arguments, boo
   if (traced) SetEnvironmentVariableW(L"WINEDEBUG", L"+relay,+loaddll");
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                 program.substr(0, program.find_last_of(L'\\')).c_str(), &si, &info_);
+  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      program.substr(0, program.find_last_of(L'\\')).c_str(), &si, &info_))
+    ADD_FAILURE() << toolkit::To_Ansi(command) << " did not start: error " << GetLastError();
   SetEnvironmentVariableW(L"WINEDEBUG", debug);
 }
 
@@ -142,14 +172,12 @@ HWND Window_Of(DWORD process_id, const wchar_t* cls, const wchar_t* title) {
 
 HWND Wait_For_Window(DWORD process_id, const std::wstring& title, DWORD limit_ms) {
   HWND found = nullptr;
-  Wait_For([&] { return (found = Window_Of(process_id, nullptr, title.c_str())) != nullptr; }, limit_ms);
+  if (!Wait_For([&] { return (found = Window_Of(process_id, nullptr, title.c_str())) != nullptr; }, limit_ms))
+    ADD_FAILURE() << "no window \"" << toolkit::To_Ansi(title) << "\" within " << limit_ms << " ms";
   return found;
 }
 
-void Sync_With(HWND hwnd) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, Generous_Ms, &result);
-}
+void Sync_With(HWND hwnd) { Ask(hwnd, WM_NULL); }
 
 std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& draw) {
   BITMAPINFO bi{};
@@ -213,10 +241,13 @@ void Mouse_Input(int x, int y, DWORD flags) {
 // Returns once the system has the pointer there, so that a press that follows lands there too.
 void Move_Mouse_To(int x, int y) {
   Mouse_Input(x, y, MOUSEEVENTF_MOVE);
-  Wait_For([&] {
+  EXPECT_TRUE(Wait_For([&]() -> testing::AssertionResult {
     POINT p{};
-    return GetCursorPos(&p) && p.x == x && p.y == y;
-  });
+    GetCursorPos(&p);
+    if (p.x == x && p.y == y) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the pointer is at (" << p.x << ", " << p.y << "), not (" << x << ", " << y
+                                       << ")";
+  }));
 }
 
 void Click_At(int x, int y, bool right) {
@@ -236,7 +267,7 @@ HCURSOR Pointer_After_Move(int x, int y) {
   const HWND before = focus();
   Mouse_Input(x, y, MOUSEEVENTF_MOVE);
   Press_Key(VK_TAB);
-  Wait_For([&] { return focus() != before; });
+  EXPECT_TRUE(Wait_For([&] { return focus() != before; })) << "a Tab after the move did not move the focus";
   return Pointer().hCursor;
 }
 

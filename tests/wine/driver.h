@@ -1,6 +1,7 @@
 #pragma once
 // The test driver's view of the system: a fresh install of the saver, its process and windows, the screen's
 // pixels, files as bytes, and input as a person gives it. Every wait is on a condition with a generous limit.
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -12,8 +13,23 @@
 namespace driver {
 
 constexpr DWORD Generous_Ms = 30000;
-// Polls the condition, keeping this thread's windows answering, until it holds or the limit passes.
-bool Wait_For(const std::function<bool()>& condition, DWORD limit_ms = Generous_Ms);
+// Polls the condition, keeping this thread's windows answering, until it holds or the limit passes. A condition may
+// say what it saw (a testing::AssertionResult): a wait that fails reports the last of it.
+testing::AssertionResult Wait_Until(const std::function<testing::AssertionResult()>& condition, DWORD limit_ms);
+template <class Condition>
+testing::AssertionResult Wait_For(Condition&& condition, DWORD limit_ms = Generous_Ms) {
+  return Wait_Until([&]() -> testing::AssertionResult {
+    if constexpr (std::is_same_v<decltype(condition()), testing::AssertionResult>)
+      return condition();
+    else
+      return condition() ? testing::AssertionSuccess() : testing::AssertionFailure() << "the condition did not hold";
+  }, limit_ms);
+}
+// Whether the screen shows these pixels in the rectangle, and if not, where it differs.
+testing::AssertionResult Screen_Shows(const RECT& r, const std::vector<DWORD>& pixels);
+
+// A message to another process's window, answered within a generous limit; a failure of the case, and 0, if not.
+LRESULT Ask(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 
 std::string Read_Text(const std::wstring& path);
 void Write_Bytes(const std::wstring& path, const std::string& bytes);
@@ -41,11 +57,13 @@ class Process {
   ~Process();
   Process(const Process&) = delete;
   std::optional<DWORD> Wait_Exit(DWORD limit_ms = Generous_Ms);  // the exit code, unless it still runs
-  bool Running() const;
+  // Whether the process still runs after the time given, in which it would have ended.
+  bool Still_Running_After(DWORD ms) { return !Wait_Exit(ms).has_value(); }
   DWORD Id() const { return info_.dwProcessId; }
   DWORD Main_Thread() const { return info_.dwThreadId; }
 
  private:
+  bool Running() const;
   PROCESS_INFORMATION info_{};
 };
 
@@ -58,8 +76,9 @@ void For_Each_Trace_Line(std::streamoff from, const std::function<void(const std
 
 // The process's top-level window of a class and title (either may be null; untitled, a visible one).
 HWND Window_Of(DWORD process_id, const wchar_t* cls, const wchar_t* title);
+// The window, or null and a failure of the case.
 HWND Wait_For_Window(DWORD process_id, const std::wstring& title, DWORD limit_ms = Generous_Ms);
-void Sync_With(HWND hwnd);  // returns once the window's thread has taken its pending messages
+void Sync_With(HWND hwnd);  // returns once the window's thread has taken its pending messages, or fails the case
 
 // Pixels as 0x00RRGGBB, row by row from the top: of what draw puts on a fresh surface, and of the screen.
 std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& draw);
@@ -69,7 +88,7 @@ void Write_Test_Bmp(const std::wstring& path, int w, int h, const std::function<
 
 // Input through the system's queue, at absolute positions on the virtual screen.
 void Press_Key(WORD virtual_key);
-void Move_Mouse_To(int x, int y);  // returns once the system has the pointer there
+void Move_Mouse_To(int x, int y);  // returns once the system has the pointer there, or fails the case
 void Click_At(int x, int y, bool right = false);
 // The pointer that the foreground thread shows once it has handled a move of the mouse to (x, y).
 HCURSOR Pointer_After_Move(int x, int y);

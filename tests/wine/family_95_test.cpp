@@ -1,5 +1,6 @@
 // The 95 family's 8-bit path, walked end to end under Wine's trace of every call (Wine implements every wide
 // call; the saver's own code may make only those that the 95 family implements too), with its passwords.
+// Configurations: Family_95 98
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -90,7 +91,7 @@ TEST(Family_95, EveryTextGoesThroughTheEightBitFunctions) {
     EXPECT_EQ(Read_Text(install.Path(L"pwdcheck.txt")), three);
     Write_Bytes(install.Path(L"pwdaccept"), "");
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(saver.Wait_Exit().has_value());
+    EXPECT_EQ(saver.Wait_Exit(), 0u);
     EXPECT_EQ(Read_Text(install.Path(L"pwdcheck.txt")), three + "accepted 1\n");
     Expect_Eight_Bit(trace, install.Scr(), saver.Main_Thread());
   }
@@ -104,7 +105,7 @@ TEST(Family_95, EveryTextGoesThroughTheEightBitFunctions) {
     EXPECT_EQ(d.Items(), (std::vector<std::wstring>{L"夕焼け.bmp", L"港.bmp"}));
     d.Click_Item(L"港.bmp");
     EXPECT_TRUE(Wait_For([&] { return Caption_Of(d, Size_Element) == L"320 * 240"; }));
-    Choose_Desktop_Folder(d, L"qv98");
+    ASSERT_TRUE(Choose_Desktop_Folder(d, L"qv98"));
     EXPECT_TRUE(Wait_For([&] { return d.Items() == std::vector<std::wstring>{L"朝.bmp"}; }));
     d.Click(d.Pic_C, 280, 350);  // 設定
     ASSERT_TRUE(d.Ended());
@@ -126,13 +127,14 @@ TEST(Family_95, EveryTextGoesThroughTheEightBitFunctions) {
       return GetWindowRect(GetWindow(pane, GW_CHILD), &r) && EqualRect(&r, &covered);
     }));
     DestroyWindow(pane);
-    EXPECT_TRUE(preview.Wait_Exit().has_value()) << "the preview outlived its pane";
+    EXPECT_EQ(preview.Wait_Exit(), 0u) << "the preview outlived its pane";
     Expect_Eight_Bit(trace, install.Scr(), preview.Main_Thread());
-    for (const wchar_t* no_handle : {L"/a not-a-handle", L"/A"}) Process(install.Scr(), no_handle).Wait_Exit();
+    for (const wchar_t* no_handle : {L"/a not-a-handle", L"/A"})
+      EXPECT_EQ(Process(install.Scr(), no_handle).Wait_Exit(), 0u) << no_handle;
     EXPECT_FALSE(Exists(install.Path(L"pwdchange.txt")));
     const auto change_trace = Trace_Length();
     Process change(install.Scr(), L"/a 1234", true);
-    EXPECT_TRUE(change.Wait_Exit().has_value());
+    EXPECT_EQ(change.Wait_Exit(), 0u);
     EXPECT_EQ(Read_Text(install.Path(L"pwdchange.txt")), "SCRSAVE 1234 0 0\n");
     Expect_Eight_Bit(change_trace, install.Scr(), change.Main_Thread());
   }

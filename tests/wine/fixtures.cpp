@@ -98,17 +98,18 @@ void Dialog_View::Click(HWND holder, int x, int y, bool right) const {
 void Dialog_View::Click_Item(const std::wstring& name) const {
   const auto items = Items();
   const auto at = std::find(items.begin(), items.end(), name) - items.begin();
-  const auto height = static_cast<int>(SendMessageW(List, LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_LT(static_cast<std::size_t>(at), items.size()) << "no item " << toolkit::To_Ansi(name);
+  const auto height = static_cast<int>(Ask(List, LB_GETITEMHEIGHT));
   Click(List, 20, static_cast<int>(at) * height + height / 2);
-  EXPECT_TRUE(Wait_For([&] { return SendMessageW(List, LB_GETCURSEL, 0, 0) == at; }));
+  EXPECT_TRUE(Wait_For([&] { return Ask(List, LB_GETCURSEL) == at; }));
   Sync();
 }
 
 std::vector<std::wstring> Dialog_View::Items() const {
   std::vector<std::wstring> items;
-  for (LRESULT i = 0, count = SendMessageW(List, LB_GETCOUNT, 0, 0); i < count; ++i) {
+  for (LRESULT i = 0, count = Ask(List, LB_GETCOUNT); i < count; ++i) {
     wchar_t text[512] = {};
-    SendMessageW(List, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    Ask(List, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
     items.emplace_back(text);
   }
   return items;
@@ -152,22 +153,29 @@ std::wstring Desktop_Folder(const std::wstring& name) {
 }
 
 // A busy machine may type too slowly for the tree to find the name: the chooser is asked again, until it works.
-void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
+// Cancelling goes to the chooser itself, so that it can never reach the dialog after the chooser has closed.
+testing::AssertionResult Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     d.Click(d.Panel, 60, 50);  // ﾌｫﾙﾀﾞ指定...
     HWND chooser = nullptr;
-    ASSERT_TRUE(Wait_For(
-        [&] { return (chooser = Window_Of(d.scr->Id(), L"#32770", nullptr)) && GetForegroundWindow() == chooser; }));
+    if (!Wait_For(
+            [&] { return (chooser = Window_Of(d.scr->Id(), L"#32770", nullptr)) && GetForegroundWindow() == chooser; }))
+      return testing::AssertionFailure() << "no folder chooser came up";
     RECT r{};
     GetWindowRect(FindWindowExW(chooser, nullptr, L"SysTreeView32", nullptr), &r);
     Click_At(r.left + 20, r.bottom - 10);  // into the tree, on no item
     for (const wchar_t c : name) Press_Key(static_cast<WORD>(LOBYTE(VkKeyScanW(c))));
-    Press_Key(name.empty() ? VK_ESCAPE : VK_RETURN);
-    if (!Wait_For([&] { return !IsWindow(chooser); }, 5000)) Press_Key(VK_ESCAPE);  // on no folder, OK is off
-    ASSERT_TRUE(Wait_For([&] { return !IsWindow(chooser); }));
-    if (name.empty() || Wait_For([&] { return Caption_Of(d, Folder_Element).ends_with(L"\\" + name); }, 5000)) return;
+    if (name.empty())
+      PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+    else
+      Press_Key(VK_RETURN);
+    // On no folder, OK is off and Enter does nothing: the chooser is cancelled.
+    if (!Wait_For([&] { return !IsWindow(chooser); }, 5000)) PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+    if (!Wait_For([&] { return !IsWindow(chooser); })) return testing::AssertionFailure() << "the chooser stayed open";
+    if (name.empty() || Wait_For([&] { return Caption_Of(d, Folder_Element).ends_with(L"\\" + name); }, 5000))
+      return testing::AssertionSuccess();
   }
-  ADD_FAILURE() << "the chooser never took the folder";
+  return testing::AssertionFailure() << "the chooser never took the folder " << toolkit::To_Ansi(name);
 }
 
 }  // namespace driver

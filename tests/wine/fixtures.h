@@ -21,7 +21,7 @@ struct Saver_Settings {
   int Change_Mode = 0, Size_Mode = 0;
   std::array<int, 4> Kind_Flag{1, 1, 1, 1};
   // The reveal's length and the finished picture's hold, in seconds; none leaves the key out of the file.
-  std::optional<int> Paint_Seconds, Hold_Seconds;
+  std::optional<int> Paint_Seconds{}, Hold_Seconds{};
 };
 void Write_Settings(const Install& install, const std::wstring& folder, const Saver_Settings& s = {});
 // The file's text as the program writes these values. The program writes a sign blank (" 1") that Wine's
@@ -67,7 +67,12 @@ class Open_Dialog : public Dialog_View {
               const std::function<void(const Install&)>& before_start = nullptr, bool traced = false);
   Install install;
   std::optional<Process> scr;
-  bool Ended(DWORD limit_ms = Generous_Ms) { return scr->Wait_Exit(limit_ms).has_value(); }
+  // Whether the program ended, within the limit, with the exit code of an end it chose (0), not of a crash.
+  testing::AssertionResult Ended(DWORD limit_ms = Generous_Ms) {
+    const std::optional<DWORD> code = scr->Wait_Exit(limit_ms);
+    if (code == 0u) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << (code ? "it ended with the code " + std::to_string(*code) : "it still runs");
+  }
 };
 
 // The panel's elements to the system's accessibility query: the four kinds, the four radios, then the count,
@@ -83,6 +88,6 @@ std::wstring Caption_Of(const Dialog_View& d, Panel_Element element);
 // An empty folder on the desktop; its choice in the folder chooser (a "#32770" box), typed into the tree, or
 // for no name the chooser cancelled.
 std::wstring Desktop_Folder(const std::wstring& name);
-void Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name);
+testing::AssertionResult Choose_Desktop_Folder(const Open_Dialog& d, const std::wstring& name);
 
 }  // namespace driver

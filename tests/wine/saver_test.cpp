@@ -8,7 +8,8 @@
 using namespace driver;
 
 // Each ending on a fresh start in the same place, so that each start also shows that the last one left nothing.
-// Started with /s the saver hides the pointer, started with nothing it leaves it.
+// Started with /s the saver hides the pointer, started with nothing it leaves it. Every ending switches the system's
+// screen saver back on.
 TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideButNotOnAMove) {
   struct Ending {
     const char* What;
@@ -24,6 +25,7 @@ TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideBut
                             {"the end of the session", [](HWND w) { PostMessageW(w, WM_ENDSESSION, TRUE, 0); }, false}};
   for (const Ending& e : endings) {
     SCOPED_TRACE(e.What);
+    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, SPIF_UPDATEINIFILE);
     Running_Saver saver(
         L"saver_screen", {},
         [&](const Install& i) {
@@ -43,26 +45,28 @@ TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideBut
       EXPECT_TRUE(Wait_For([&] { return Capture_Screen({0, 0, 4, 4}) == std::vector<DWORD>(16, 0); }));
       for (int i = 0; i < 5; ++i) Move_Mouse_To(100 + 30 * i, 100 + 20 * i);
       Sync_With(saver.window);
-      EXPECT_TRUE(saver.scr->Running()) << "a move of the mouse ended the saver";
+      EXPECT_TRUE(saver.scr->Still_Running_After(1000)) << "a move of the mouse ended the saver";
     }
     e.Act(saver.window);
-    EXPECT_TRUE(saver.scr->Wait_Exit(5000).has_value());
+    EXPECT_EQ(saver.scr->Wait_Exit(5000), 0u);
+    EXPECT_TRUE(Saver_Active());
   }
 }
 
 // Two pictures in turn at their own size: the first painted exactly and upright, inside the white frame of the
-// canvas's edge, then the second. Red is the grey mean in the first: its second pass shows it exactly too.
+// canvas's edge, centred with its odd margins halved toward zero, then the second. Red is the grey mean in the
+// first: its second pass shows it exactly too.
 TEST(Saver_Screen, ShowsAPictureUprightAndExactInAWhiteFrameThenTheNext) {
   const auto halves = [](int, int y) -> DWORD { return y < 75 ? 0x6428A0 : 0x64A028; };
   Running_Saver saver(L"saver_show", {}, [&](const Install& i) {
-    Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 200, 150, halves);
-    Write_Test_Bmp(i.Path(L"pics\\two.bmp"), 200, 150, [](int, int) { return 0x646464u; });
+    Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 201, 151, halves);
+    Write_Test_Bmp(i.Path(L"pics\\two.bmp"), 201, 151, [](int, int) { return 0x646464u; });
   });
   std::vector<DWORD> framed;
-  for (int y = 0; y < 150; ++y)
-    for (int x = 0; x < 200; ++x) framed.push_back(x % 199 == 0 || y % 149 == 0 ? 0xFFFFFF : halves(x, y));
-  EXPECT_TRUE(Wait_For([&] { return Capture_Screen({412, 309, 612, 459}) == framed; }));
-  EXPECT_TRUE(Wait_For([&] { return Capture_Screen({512, 384, 513, 385})[0] == 0x646464; }));
+  for (int y = 0; y < 151; ++y)
+    for (int x = 0; x < 201; ++x) framed.push_back(x % 200 == 0 || y % 150 == 0 ? 0xFFFFFF : halves(x, y));
+  EXPECT_TRUE(Wait_For([&] { return Screen_Shows({411, 308, 612, 459}, framed); }));
+  EXPECT_TRUE(Wait_For([&] { return Screen_Shows({512, 384, 513, 385}, {0x646464}); }));
 }
 
 // A phone's portrait photo, stored on its side, fitted to the screen upright: its four quarters in their places.
@@ -99,7 +103,7 @@ TEST(Saver_Screen, WithoutPicturesWarnsWithThePointerShownAndEndsChangingNothing
   EXPECT_STREQ(text, L"画像ﾌｧｲﾙを指定して下さい ！");
   EXPECT_TRUE(Pointer().flags & CURSOR_SHOWING);
   Press_Key(VK_RETURN);
-  EXPECT_TRUE(scr.Wait_Exit().has_value());
+  EXPECT_EQ(scr.Wait_Exit(), 0u);
   EXPECT_EQ(Read_Text(install.Ini()), settings);
   EXPECT_FALSE(Saver_Active());
 }
