@@ -12,7 +12,7 @@
 #include "catalogue/play_order.h"
 #include "settings/settings_values.h"
 #include "tests/soak/saver_test_seam.h"
-#include "toolkit/ansi.h"
+#include "toolkit/portable/ansi.h"
 
 using namespace Quorvantile_B;
 using Clock = std::chrono::steady_clock;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/wine/fixtures.h"
-#include "toolkit/ansi.h"
+#include "toolkit/portable/ansi.h"
 
 using namespace driver;
 using Clock = std::chrono::steady_clock;

@@ -8,9 +8,9 @@
 #include "paint/painting.h"
 #include "saver/display_surface.h"
 #include "saver/quorvantile_s.h"
-#include "toolkit/app.h"
-#include "toolkit/form.h"
-#include "toolkit/picture_box.h"
+#include "toolkit/system/app.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/controls/picture_box.h"
 
 using namespace Quorvantile_B;
 using Clock = std::chrono::steady_clock;

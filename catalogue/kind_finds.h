@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "catalogue/pict_list.h"
-#include "toolkit/dir_search.h"
-#include "toolkit/run_error.h"
+#include "toolkit/portable/dir_search.h"
+#include "toolkit/portable/run_error.h"
 
 namespace Quorvantile_B {
 

@@ -4,8 +4,8 @@
 
 #include "catalogue/kind_finds.h"
 #include "settings/settings_values.h"
-#include "toolkit/dir_search.h"
-#include "toolkit/error_styles.h"
+#include "toolkit/portable/dir_search.h"
+#include "toolkit/portable/error_styles.h"
 
 namespace Quorvantile_B {
 

@@ -6,7 +6,7 @@
 
 #include "catalogue/pict_list.h"
 #include "settings/settings_values.h"
-#include "toolkit/random.h"
+#include "toolkit/portable/random.h"
 
 namespace Quorvantile_B {
 namespace {

@@ -4,7 +4,7 @@ enable_testing()
 find_package(GTest REQUIRED)
 find_package(benchmark QUIET)
 
-add_library(qv_portable STATIC ${PORTABLE_SOURCES} toolkit/ansi_host.cpp)
+add_library(qv_portable STATIC ${PORTABLE_SOURCES} toolkit/portable/ansi_host.cpp)
 
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(qv_unit_tests ${UNIT_TEST_SOURCES})

@@ -5,30 +5,10 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Everything linked in: the executable needs no DLL beyond Windows' own.
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -s)
 
-add_library(qv_core STATIC
-  ${PORTABLE_SOURCES}
-  toolkit/system_text_win32.cpp
-  toolkit/app_win32.cpp
-  toolkit/dir_search_win32.cpp
-  toolkit/window_win32.cpp
-  toolkit/screen_win32.cpp
-  toolkit/optional_entries_win32.cpp
-  toolkit/layout_win32.cpp
-  toolkit/accessible_win32.cpp
-  toolkit/option_key_win32.cpp
-  toolkit/holder_win32.cpp
-  toolkit/form_win32.cpp
-  toolkit/picture_win32.cpp
-  toolkit/picture_box_win32.cpp
-  toolkit/windowless_win32.cpp
-  toolkit/pointer_win32.cpp
-  toolkit/label_win32.cpp
-  toolkit/command_button_win32.cpp
-  toolkit/list_box_win32.cpp
-  toolkit/error_text_win32.cpp
-  settings/profile_win32.cpp
-  settings/ini_path_win32.cpp
-)
+# The toolkit's system wrappers and window classes, on the portable parts and the settings file's calls.
+file(GLOB TOOLKIT_WIN32_SOURCES CONFIGURE_DEPENDS toolkit/system/*_win32.cpp toolkit/controls/*_win32.cpp)
+add_library(qv_core STATIC ${PORTABLE_SOURCES} ${TOOLKIT_WIN32_SOURCES} settings/profile_win32.cpp
+            settings/ini_path_win32.cpp)
 target_link_libraries(qv_core PUBLIC ole32 oleaut32 uuid gdi32 user32 shell32)
 
 # The program's forms and start-up; the Wine test driver links them too, to drive parts directly.

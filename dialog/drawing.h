@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "toolkit/picture_box.h"
+#include "toolkit/controls/picture_box.h"
 
 namespace Quorvantile_B {
 

@@ -11,14 +11,14 @@
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
-#include "toolkit/app.h"
-#include "toolkit/dir_search.h"
-#include "toolkit/error_styles.h"
-#include "toolkit/error_text.h"
-#include "toolkit/numbers.h"
-#include "toolkit/pointer.h"
-#include "toolkit/screen.h"
-#include "toolkit/system_text.h"
+#include "toolkit/system/app.h"
+#include "toolkit/portable/dir_search.h"
+#include "toolkit/portable/error_styles.h"
+#include "toolkit/system/error_text.h"
+#include "toolkit/portable/numbers.h"
+#include "toolkit/system/pointer.h"
+#include "toolkit/system/screen.h"
+#include "toolkit/system/system_text.h"
 
 namespace Quorvantile_B {
 

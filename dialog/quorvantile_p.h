@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/command_button.h"
-#include "toolkit/form.h"
-#include "toolkit/gdi.h"
-#include "toolkit/image.h"
-#include "toolkit/label.h"
-#include "toolkit/layout.h"
-#include "toolkit/list_box.h"
-#include "toolkit/option_key.h"
-#include "toolkit/picture_box.h"
+#include "toolkit/controls/command_button.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/system/gdi.h"
+#include "toolkit/controls/image.h"
+#include "toolkit/controls/label.h"
+#include "toolkit/controls/layout.h"
+#include "toolkit/controls/list_box.h"
+#include "toolkit/controls/option_key.h"
+#include "toolkit/controls/picture_box.h"
 
 namespace Quorvantile_B {
 

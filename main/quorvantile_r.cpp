@@ -1,9 +1,9 @@
 #include "main/quorvantile_r.h"
 
 #include "resources/resource_ids.h"
-#include "toolkit/app.h"
-#include "toolkit/error_styles.h"
-#include "toolkit/system_text.h"
+#include "toolkit/system/app.h"
+#include "toolkit/portable/error_styles.h"
+#include "toolkit/system/system_text.h"
 
 namespace Quorvantile_B {
 

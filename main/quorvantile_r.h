@@ -1,7 +1,7 @@
 #pragma once
 // The preview window: a still picture shown inside the system's small preview pane.
-#include "toolkit/form.h"
-#include "toolkit/image.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/controls/image.h"
 
 namespace Quorvantile_B {
 

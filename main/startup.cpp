@@ -11,12 +11,12 @@
 #include "main/quorvantile_r.h"
 #include "saver/quorvantile_s.h"
 #include "settings/settings_file.h"
-#include "toolkit/ansi.h"
-#include "toolkit/app.h"
-#include "toolkit/optional_entries.h"
-#include "toolkit/number_text.h"
-#include "toolkit/numbers.h"
-#include "toolkit/system_text.h"
+#include "toolkit/portable/ansi.h"
+#include "toolkit/system/app.h"
+#include "toolkit/system/optional_entries.h"
+#include "toolkit/portable/number_text.h"
+#include "toolkit/portable/numbers.h"
+#include "toolkit/system/system_text.h"
 
 namespace Quorvantile_B {
 namespace {

@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "main/startup.h"
-#include "toolkit/app.h"
+#include "toolkit/system/app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);

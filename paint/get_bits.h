@@ -1,7 +1,7 @@
 #pragma once
 // Reading a picture box's pixels into a top-down array of raw pixels (0x00RRGGBB).
 #include "paint/paint_arrays.h"
-#include "toolkit/picture_box.h"
+#include "toolkit/controls/picture_box.h"
 
 namespace Quorvantile_B {
 

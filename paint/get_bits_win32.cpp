@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "toolkit/error_styles.h"
-#include "toolkit/gdi.h"
+#include "toolkit/portable/error_styles.h"
+#include "toolkit/system/gdi.h"
 
 namespace Quorvantile_B {
 

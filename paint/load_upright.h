@@ -2,7 +2,7 @@
 // A picture file loaded into a picture box at its natural size, standing upright as its EXIF orientation says.
 #include <string>
 
-#include "toolkit/picture_box.h"
+#include "toolkit/controls/picture_box.h"
 
 namespace Quorvantile_B {
 

@@ -1,7 +1,7 @@
 #include "paint/load_upright.h"
 
 #include "paint/orientation.h"
-#include "toolkit/picture.h"
+#include "toolkit/system/picture.h"
 
 namespace Quorvantile_B {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "toolkit/picture_header.h"
+#include "toolkit/portable/picture_header.h"
 
 namespace Quorvantile_B {
 namespace {

@@ -2,8 +2,8 @@
 #include <utility>
 
 #include "paint/painting.h"
-#include "toolkit/numbers.h"
-#include "toolkit/random.h"
+#include "toolkit/portable/numbers.h"
+#include "toolkit/portable/random.h"
 
 namespace Quorvantile_B {
 

@@ -2,7 +2,7 @@
 // A picture box as the painting's surface: pixels go into its persistent surface, and reach the screen with
 // its Refresh.
 #include "paint/paint_pass.h"
-#include "toolkit/picture_box.h"
+#include "toolkit/controls/picture_box.h"
 
 namespace Quorvantile_B {
 

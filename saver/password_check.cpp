@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "saver/quorvantile_s.h"
-#include "toolkit/optional_entries.h"
-#include "toolkit/system_text.h"
+#include "toolkit/system/optional_entries.h"
+#include "toolkit/system/system_text.h"
 
 namespace Quorvantile_B {
 namespace {

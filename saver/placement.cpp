@@ -1,6 +1,6 @@
 #include "saver/placement.h"
 
-#include "toolkit/numbers.h"
+#include "toolkit/portable/numbers.h"
 
 namespace Quorvantile_B {
 

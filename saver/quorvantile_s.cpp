@@ -8,11 +8,11 @@
 #include "saver/display_surface.h"
 #include "saver/placement.h"
 #include "settings/settings_values.h"
-#include "toolkit/app.h"
-#include "toolkit/error_styles.h"
-#include "toolkit/numbers.h"
-#include "toolkit/screen.h"
-#include "toolkit/system_text.h"
+#include "toolkit/system/app.h"
+#include "toolkit/portable/error_styles.h"
+#include "toolkit/portable/numbers.h"
+#include "toolkit/system/screen.h"
+#include "toolkit/system/system_text.h"
 
 namespace Quorvantile_B {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "paint/painting.h"
-#include "toolkit/form.h"
-#include "toolkit/picture_box.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/controls/picture_box.h"
 
 namespace Quorvantile_B {
 

@@ -1,6 +1,6 @@
 #include "settings/settings_file.h"
-#include "toolkit/ansi.h"
-#include "toolkit/app.h"
+#include "toolkit/portable/ansi.h"
+#include "toolkit/system/app.h"
 
 namespace Quorvantile_B {
 

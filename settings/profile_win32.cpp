@@ -1,5 +1,5 @@
 #include "settings/profile.h"
-#include "toolkit/system_text.h"
+#include "toolkit/system/system_text.h"
 
 namespace Quorvantile_B {
 

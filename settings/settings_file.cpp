@@ -5,10 +5,10 @@
 #include "catalogue/pict_list.h"
 #include "settings/profile.h"
 #include "settings/settings_values.h"
-#include "toolkit/ansi.h"
-#include "toolkit/error_styles.h"
-#include "toolkit/number_text.h"
-#include "toolkit/numbers.h"
+#include "toolkit/portable/ansi.h"
+#include "toolkit/portable/error_styles.h"
+#include "toolkit/portable/number_text.h"
+#include "toolkit/portable/numbers.h"
 
 namespace Quorvantile_B {
 namespace {

@@ -9,10 +9,10 @@ command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq 
 out=build/fuzz
 mkdir -p "$out/settings" "$out/exif"
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I.)
-clang++ "${flags[@]}" tests/fuzz/settings_fuzz.cpp toolkit/number_text.cpp toolkit/dir_search_common.cpp \
-  toolkit/ansi_host.cpp catalogue/pict_list.cpp settings/settings_file.cpp tests/unit/fake_file_system.cpp \
+clang++ "${flags[@]}" tests/fuzz/settings_fuzz.cpp toolkit/portable/number_text.cpp toolkit/portable/dir_search_common.cpp \
+  toolkit/portable/ansi_host.cpp catalogue/pict_list.cpp settings/settings_file.cpp tests/unit/fake_file_system.cpp \
   -o "$out/settings_fuzz"
-clang++ "${flags[@]}" tests/fuzz/exif_fuzz.cpp paint/orientation.cpp toolkit/picture_header.cpp -o "$out/exif_fuzz"
+clang++ "${flags[@]}" tests/fuzz/exif_fuzz.cpp paint/orientation.cpp toolkit/portable/picture_header.cpp -o "$out/exif_fuzz"
 # Seeds: a settings file as the dialog writes it, and a few hand-edited ones; a photo stored on its side.
 printf ' 1\0 0\0 1\0 1\0 0\0 1\0C:\\pics' >"$out/settings/written"
 printf '1.9\0-0.5\0junk\0 40000\0\0 2\0C:\\pics' >"$out/settings/edited"

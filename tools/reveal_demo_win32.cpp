@@ -9,8 +9,8 @@
 #include "paint/painting.h"
 #include "saver/quorvantile_s.h"
 #include "tests/wine/driver.h"
-#include "toolkit/ansi.h"
-#include "toolkit/picture.h"
+#include "toolkit/portable/ansi.h"
+#include "toolkit/system/picture.h"
 
 using namespace Quorvantile_B;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "paint/orientation.h"
-#include "toolkit/picture_header.h"
+#include "toolkit/portable/picture_header.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const unsigned char> file(data, size);

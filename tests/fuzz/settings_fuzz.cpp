@@ -12,8 +12,8 @@
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
 #include "tests/unit/fake_file_system.h"
-#include "toolkit/dir_search.h"
-#include "toolkit/number_text.h"
+#include "toolkit/portable/dir_search.h"
+#include "toolkit/portable/number_text.h"
 
 using namespace Quorvantile_B;
 

@@ -4,7 +4,7 @@
  - its version resource: Japanese with the Unicode string table, and the program's names and version;
  - every import in the export lists of Windows 98 and of Windows 2000 (win98.exports, win2000.exports here);
  - no import among the optional entry points, which the program looks up at run time
-   (toolkit/optional_entries.h).
+   (toolkit/system/optional_entries.h).
 
     check_scr.py EXECUTABLE [OBJDUMP]
 """

@@ -8,7 +8,7 @@
 #include "catalogue/play_order.h"
 #include "saver/quorvantile_s.h"
 #include "settings/settings_values.h"
-#include "toolkit/app.h"
+#include "toolkit/system/app.h"
 
 namespace Quorvantile_B {
 

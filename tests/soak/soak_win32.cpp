@@ -19,8 +19,8 @@
 #include "saver/quorvantile_s.h"
 #include "tests/soak/saver_test_seam.h"
 #include "settings/settings_values.h"
-#include "toolkit/app.h"
-#include "toolkit/error_styles.h"
+#include "toolkit/system/app.h"
+#include "toolkit/portable/error_styles.h"
 
 using Clock = std::chrono::steady_clock;
 

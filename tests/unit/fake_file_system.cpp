@@ -4,8 +4,8 @@
 #include <map>
 #include <vector>
 
-#include "toolkit/dir_search.h"
-#include "toolkit/run_error.h"
+#include "toolkit/portable/dir_search.h"
+#include "toolkit/portable/run_error.h"
 
 namespace fake_fs {
 namespace {

@@ -1,8 +1,8 @@
 // The program's number rules: whole numbers, 16-bit ranges and the conversions between numbers and text.
 #include <gtest/gtest.h>
 
-#include "toolkit/number_text.h"
-#include "toolkit/numbers.h"
+#include "toolkit/portable/number_text.h"
+#include "toolkit/portable/numbers.h"
 
 using namespace toolkit;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "paint/orientation.h"
-#include "toolkit/picture_header.h"
+#include "toolkit/portable/picture_header.h"
 
 using namespace Quorvantile_B;
 

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "paint/painting.h"
-#include "toolkit/run_error.h"
+#include "toolkit/portable/run_error.h"
 
 using namespace Quorvantile_B;
 

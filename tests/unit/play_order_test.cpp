@@ -8,7 +8,7 @@
 #include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
 #include "settings/settings_values.h"
-#include "toolkit/random.h"
+#include "toolkit/portable/random.h"
 
 using namespace Quorvantile_B;
 

@@ -6,7 +6,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
 #include "tests/unit/fake_file_system.h"
-#include "toolkit/dir_search.h"
+#include "toolkit/portable/dir_search.h"
 
 using namespace Quorvantile_B;
 

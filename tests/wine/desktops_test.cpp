@@ -7,7 +7,7 @@
 
 #include "dialog/quorvantile_p.h"
 #include "tests/wine/fixtures.h"
-#include "toolkit/screen.h"
+#include "toolkit/system/screen.h"
 
 using namespace driver;
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "toolkit/ansi.h"
-#include "toolkit/gdi.h"
+#include "toolkit/portable/ansi.h"
+#include "toolkit/system/gdi.h"
 
 namespace driver {
 

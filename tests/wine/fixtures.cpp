@@ -4,9 +4,9 @@
 #include <oleacc.h>
 #include <shlobj.h>
 
-#include "toolkit/accessible.h"
-#include "toolkit/ansi.h"
-#include "toolkit/com_ptr.h"
+#include "toolkit/controls/accessible.h"
+#include "toolkit/portable/ansi.h"
+#include "toolkit/system/com_ptr.h"
 
 namespace driver {
 namespace {

@@ -1,0 +1,152 @@
+#include "toolkit/controls/form.h"
+
+#include <cmath>
+
+#include "toolkit/system/app.h"
+#include "toolkit/controls/command_button.h"
+#include "toolkit/system/gdi.h"
+#include "toolkit/system/optional_entries.h"
+#include "toolkit/system/screen.h"
+#include "toolkit/system/system_text.h"
+
+namespace toolkit {
+
+Form::Form(std::wstring caption, Border_Style border) : caption_(std::move(caption)), border_(border) {}
+
+void Form::Load() {
+  Create_Window();
+  Form_Load();
+}
+
+DWORD Form::Style() const {
+  return border_ == Border_Style::None ? WS_POPUP | WS_CLIPCHILDREN
+                                       : WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_CLIPCHILDREN;
+}
+
+void Form::Create_Window() {
+  Create(L"Quorvantile_Form", WS_EX_CONTROLPARENT, caption_, Style(), 0, 0, 0, 0, Owner_Window());
+  Bind_Windowless();
+}
+
+void Form::Show() {
+  ShowWindow(Hwnd(), SW_SHOWNORMAL);
+  SetForegroundWindow(Hwnd());
+  SetFocus(Hwnd());
+  UpdateWindow(Hwnd());
+}
+
+void Form::Show_Inactive() {
+  ShowWindow(Hwnd(), SW_SHOWNA);
+  UpdateWindow(Hwnd());
+}
+
+void Form::Show_Modal() {
+  Show();
+  modal_ = true;
+  MSG msg;
+  while (!unloaded_ && Get_Message(msg)) {
+    if (!Take_Modal_Keys(msg)) Dispatch_Message(msg);
+  }
+}
+
+bool Form::Take_Modal_Keys(MSG& msg) {
+  auto* form = dynamic_cast<Form*>(Window::From(GetActiveWindow()));
+  if (!form || !form->modal_ || !form->Hwnd()) return false;
+  return form->Modal_Key(msg) || Is_Dialog_Message(form->Hwnd(), msg);
+}
+
+// Esc and Enter within the form; Enter on a focused button presses that button.
+bool Form::Modal_Key(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || (msg.hwnd != Hwnd() && !IsChild(Hwnd(), msg.hwnd))) return false;
+  if (msg.wParam == VK_ESCAPE) {
+    Form_Cancel_Key();
+    return true;
+  }
+  if (msg.wParam == VK_RETURN) {
+    if (auto* button = dynamic_cast<Command_Button*>(Window::From(GetFocus())))
+      button->Click();
+    else
+      Form_Default_Key();
+    return true;
+  }
+  return false;
+}
+
+void Form::Unload() {
+  Run_Form_Unload();
+  if (Hwnd()) DestroyWindow(Hwnd());
+}
+
+// Form_Unload runs once, whether the form is unloaded or destroyed from outside.
+void Form::Run_Form_Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  Form_Unload();
+}
+
+void Form::Set_Back_Color(COLORREF color) {
+  back_color_ = color;
+  if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void Form::Move_Twips(double left, double top, double width, double height) {
+  const double tx = Twips_Per_Pixel_X(), ty = Twips_Per_Pixel_Y();
+  const auto pixels = [](double twips, double per_pixel) { return static_cast<int>(std::lround(twips / per_pixel)); };
+  MoveWindow(Hwnd(), pixels(left, tx), pixels(top, ty), pixels(width, tx), pixels(height, ty), TRUE);
+}
+
+// The frame and caption sizes are the system's: on every system the client area gets the size asked for.
+RECT Form::Outer_Rect(int client_w, int client_h) const {
+  RECT r{0, 0, client_w, client_h};
+  // Windows 10 (1607) and later size the frame for the dpi of the form's own monitor.
+  using Adjust_For_Dpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  const auto adjust = Optional<Adjust_For_Dpi>("AdjustWindowRectExForDpi");
+  if (!adjust || !adjust(&r, Style(), FALSE, WS_EX_CONTROLPARENT, static_cast<UINT>(Window_Dpi(Hwnd()))))
+    AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
+  return r;
+}
+
+double Form::Outer_Width_Twips(int client_w) const {
+  const RECT r = Outer_Rect(client_w, 100);
+  return (r.right - r.left) * Twips_Per_Pixel_X();
+}
+
+double Form::Outer_Height_Twips(int client_h) const {
+  const RECT r = Outer_Rect(100, client_h);
+  return (r.bottom - r.top) * Twips_Per_Pixel_Y();
+}
+
+void Form::Paint_Background(HDC dc, const RECT& area) {
+  const Brush back(CreateSolidBrush(back_color_));
+  FillRect(dc, &area, back.Get());
+}
+
+LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;  // the background is painted with the rest
+    case WM_KEYDOWN:
+      Form_KeyDown(static_cast<int>(wp), Shift_State());
+      return 0;
+    case WM_SYSKEYDOWN:
+      // The system's own keys (Alt+F4) still work where the form leaves them.
+      if (Form_KeyDown(static_cast<int>(wp), Shift_State())) return 0;
+      return Default(msg, wp, lp);
+    case WM_CLOSE:
+      Form_Close();
+      return 0;
+    case WM_ENDSESSION:
+      if (wp) Form_End_Session();
+      return 0;
+    case 0x02E0:  // WM_DPICHANGED, Windows 8.1 and later
+      Form_Dpi_Changed(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
+    case WM_DESTROY:  // also when destroyed from outside, as by a parent window going away
+      Run_Form_Unload();
+      return Holder::Handle_Message(msg, wp, lp);
+    default:
+      return Holder::Handle_Message(msg, wp, lp);
+  }
+}
+
+}  // namespace toolkit

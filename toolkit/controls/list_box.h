@@ -1,0 +1,35 @@
+#pragma once
+// A list box of text items, in the order they are added.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/system/handles.h"
+#include "toolkit/controls/holder.h"
+
+namespace toolkit {
+
+class List_Box : public Child_Control {
+ public:
+  void Create(Holder& holder, int left, int top, int width, int height, HFONT font);
+  HWND Control_Hwnd() const override { return hwnd_.Get(); }
+  // Replaces every item at once, the list drawn once at the end.
+  void Set_Items(const std::vector<std::wstring>& items);
+  void Clear();
+  int List_Count() const;
+  // The selected item's index from 0, or -1.
+  int List_Index() const;
+  std::wstring Item(int index) const;
+
+  // Runs when the user selects an item.
+  std::function<void()> On_Click;
+  void Reflected_Command(int code) override {
+    if (code == LBN_SELCHANGE && On_Click) On_Click();
+  }
+  void Holder_Destroyed() override { hwnd_.Release(); }
+
+ private:
+  Child_Window hwnd_;
+};
+
+}  // namespace toolkit
