@@ -8,9 +8,6 @@
 #include <chrono>
 #include <cstdio>
 
-#include "catalogue/pict_list.h"
-#include "catalogue/play_order.h"
-#include "settings/settings_values.h"
 #include "tests/soak/saver_test_seam.h"
 #include "toolkit/portable/ansi.h"
 
@@ -20,25 +17,23 @@ using Clock = std::chrono::steady_clock;
 int main(int argc, char** argv) {
   if (argc < 3) return std::puts("usage: qv_big_picture_bench SMALL BIG"), 2;
   OleInitialize(nullptr);
-  Pict_List = {L"", toolkit::From_Ansi(argv[1]), toolkit::From_Ansi(argv[2])};
-  Pict_Count = 2;
-  Play_Order = {0, 1, 2};
-  Size_Mode = 1;
-  Quorvantile_S saver;
-  Saver_Test_Seam::Monitor& monitor = Saver_Test_Seam::Open(saver);
-  Saver_Test_Seam::Next_Picture(saver, monitor);
-  Saver_Test_Seam::Paint(saver, monitor);
+  toolkit::App app;
+  Settings fitted;
+  fitted.Size_Mode = 1;
+  Saver_Test_Seam::Road monitor(app, {toolkit::From_Ansi(argv[1]), toolkit::From_Ansi(argv[2])}, fitted);
+  monitor.Next();
+  monitor.Paint();
 
   const auto start = Clock::now();
-  Saver_Test_Seam::Next_Picture(saver, monitor);
+  monitor.Next();
   const double loaded = std::chrono::duration<double>(Clock::now() - start).count();
-  Saver_Test_Seam::Step(saver, monitor);
+  monitor.Step();
   const double first = std::chrono::duration<double>(Clock::now() - start).count();
   PROCESS_MEMORY_COUNTERS counters{};
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
   std::printf(
       "%s: first pixel %.2f s after the last picture's end (%.2f s of it loading, keys unheard); "
       "peak memory %.0f MiB; shown at %d x %d\n",
-      argv[2], first, loaded, counters.PeakWorkingSetSize / 1048576.0, monitor.Pic_Orgn.Width(),
-      monitor.Pic_Orgn.Height());
+      argv[2], first, loaded, counters.PeakWorkingSetSize / 1048576.0, monitor.Pic_Orgn().Width(),
+      monitor.Pic_Orgn().Height());
 }

@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "catalogue/pict_list.h"
-#include "settings/settings_values.h"
 #include "tests/wine/fixtures.h"
 
 using namespace driver;
@@ -51,13 +50,12 @@ double Saver_Start(const std::wstring& folder) {
 }  // namespace
 
 int main() {
-  Quorvantile_B::Kind_Flag = {1, 1, 1, 1};
   double open_one = 0, saver_one = 0;
   for (const int files : {1, 1000, 32767}) {
     // tools/bench.sh fills the folder, and links it onto the desktop for the chooser.
     const std::wstring folder = L"C:\\qvbench\\list" + std::to_wstring(files);
     const auto build_start = Clock::now();
-    Quorvantile_B::Make_Pict_List(folder);
+    (void)Quorvantile_B::Make_Pict_List(folder, {1, 1, 1, 1});
     const double build = Seconds_Since(build_start);
 
     const double open = Best_Of_Three([&] { return Dialog_Start(folder, files); });

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "catalogue/pict_list.h"
-#include "settings/settings_values.h"
 
 using namespace Quorvantile_B;
 using Clock = std::chrono::steady_clock;
@@ -27,28 +26,26 @@ void Exchange_Sort(std::vector<std::wstring>& list, int count) {
 }  // namespace
 
 int main() {
-  Kind_Flag = {1, 1, 1, 1};
   for (const int files : {1000, 32767}) {
     // tools/bench.sh fills the folder (names in a scrambled order, so that the sort has work to do).
     const std::wstring dir = L"C:\\qvbench\\list" + std::to_wstring(files);
 
     const auto build_start = Clock::now();
-    Make_Pict_List(dir);
+    Catalogue pictures = Make_Pict_List(dir, {1, 1, 1, 1});
     const double build = Seconds_Since(build_start);
 
-    std::vector<std::wstring> scrambled(Pict_List.begin(), Pict_List.begin() + 1 + Pict_Count);
+    std::vector<std::wstring> scrambled = pictures.Pict_List;
     for (std::size_t i = 1; i < scrambled.size(); ++i)
       std::swap(scrambled[i], scrambled[1 + (i * 7919) % (scrambled.size() - 1)]);
-    auto ours = scrambled;
-    Pict_List = ours;
+    pictures.Pict_List = scrambled;
     const auto sort_start = Clock::now();
-    Sort_Pict_List();
+    Sort_Pict_List(pictures);
     const double sort = Seconds_Since(sort_start);
-    ours = Pict_List;
+    const auto& ours = pictures.Pict_List;
 
     auto exchange = scrambled;
     const auto exchange_start = Clock::now();
-    Exchange_Sort(exchange, Pict_Count);
+    Exchange_Sort(exchange, pictures.Pict_Count);
     const double exchange_time = Seconds_Since(exchange_start);
 
     std::printf(

@@ -36,7 +36,8 @@ int main() {
       for (int x = 0; x < W; ++x) Src_Bits(x, y) = picture[static_cast<std::size_t>(y) * W + x];
 
     const auto prep_start = Clock::now();
-    Painting painting = Prep_Paint(Src_Bits, W, H, 100);
+    toolkit::Random_Generator rnd;
+    Painting painting = Prep_Paint(Src_Bits, W, H, 100, rnd);
     const double prep = Seconds_Since(prep_start);
 
     Memory_Surface surface(W, H);

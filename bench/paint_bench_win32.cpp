@@ -8,7 +8,7 @@
 #include "paint/painting.h"
 #include "saver/display_surface.h"
 #include "saver/quorvantile_s.h"
-#include "toolkit/system/app.h"
+#include "toolkit/controls/app.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/controls/picture_box.h"
 
@@ -23,7 +23,8 @@ double Seconds_Since(Clock::time_point start) { return std::chrono::duration<dou
 
 int main() {
   const int W = 1024, H = 768;
-  toolkit::Form window(L"paint bench", toolkit::Border_Style::None);
+  toolkit::App app;
+  toolkit::Form window(app, L"paint bench", toolkit::Border_Style::None);
   window.Load();
   window.Move_Twips(0, 0, W * 15.0, H * 15.0);
   toolkit::Picture_Box display;
@@ -35,14 +36,15 @@ int main() {
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) bits(x, y) = picture[static_cast<std::size_t>(y) * W + x];
   const auto start = Clock::now();
-  Painting painting = Prep_Paint(bits, W, H, Sum_Range);
+  toolkit::Random_Generator rnd;
+  Painting painting = Prep_Paint(bits, W, H, Sum_Range, rnd);
   Display_Surface surface(display);
   long long steps = 0;
   double in_yield = 0;
   for (; painting.Step(surface); ++steps) {
     const auto yield_start = Clock::now();
     display.Refresh();
-    toolkit::Do_Events();
+    app.Run_Until([] { return true; });
     in_yield += Seconds_Since(yield_start);
   }
   const double total = Seconds_Since(start);

@@ -4,9 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
-#include "settings/settings_values.h"
+#include "toolkit/portable/random.h"
 
 using namespace Quorvantile_B;
 using Clock = std::chrono::steady_clock;
@@ -14,7 +13,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 // Each position takes the r-th free index, found by scanning the flags from the first.
-void Scan_Build(int count, const Draw& draw) {
+void Scan_Build(std::vector<std::int16_t>& Play_Order, int count, const Draw& draw) {
   std::vector<char> placed(static_cast<std::size_t>(count) + 1, 0);
   int position = 0;
   for (int remaining = count; remaining > 0; --remaining) {
@@ -40,12 +39,15 @@ double Seconds(Build&& build) {
 }  // namespace
 
 int main() {
-  Change_Mode = 1;
+  toolkit::Random_Generator generator;
+  const Draw draw = [&] {
+    generator.Reseed(toolkit::Timer());
+    return generator.Next();
+  };
   for (const int count : {1000, 32767}) {
-    Pict_Count = static_cast<std::int16_t>(count);
-    Play_Order.assign(static_cast<std::size_t>(count) + 1, 0);
-    const double ours = Seconds([] { Make_Play_Order(); });
-    const double scan = Seconds([&] { Scan_Build(count, Clock_Reseeded_Draw); });
+    std::vector<std::int16_t> order(static_cast<std::size_t>(count) + 1, 0);
+    const double ours = Seconds([&] { Make_Play_Order(order, static_cast<std::int16_t>(count), 1, draw); });
+    const double scan = Seconds([&] { Scan_Build(order, count, draw); });
     std::printf("random play order, %5d pictures: %.5f s, scanning build %.3f s, ratio %.0fx\n", count, ours, scan,
                 scan / ours);
   }

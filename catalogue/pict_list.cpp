@@ -3,43 +3,37 @@
 #include <algorithm>
 
 #include "catalogue/kind_finds.h"
-#include "settings/settings_values.h"
 #include "toolkit/portable/dir_search.h"
 #include "toolkit/portable/error_styles.h"
 
 namespace Quorvantile_B {
 
-bool Kind_Enabled(int i) { return Kind_Flag[static_cast<std::size_t>(i)] == 1; }
-
 bool Check_Folder(const std::wstring& path) { return !toolkit::Dir_Name(path, toolkit::Attr::Directory).empty(); }
 
-void Make_Pict_List(const std::wstring& folder) {
-  Pict_Count = 0;
-  if (folder.empty()) return;
-  For_Each_Walk(folder, [](const std::wstring& pattern, Kind_Finds& finds) {
-    Find_Pict(pattern, Find_Attr, finds);
-    return true;
-  });
-  if (Pict_Count > 1) Sort_Pict_List();
-}
-
-// The builder goes on with the next walk after one that an error ended.
-void Find_Pict(const std::wstring& pattern, std::int16_t& attr, Kind_Finds& finds) {
-  const std::wstring folder = Dir_Part(pattern) + L"\\";
-  toolkit::Walk_To_First_Error([&] {
-    finds.Walk(pattern, attr, [&](const std::wstring& name) {
-      if (Pict_Count == Max_Pict_Count) return false;  // the count cannot grow: the walk ends as at any error
-      ++Pict_Count;
-      Pict_List.resize(static_cast<std::size_t>(Pict_Count) + 1);
-      Pict_List[static_cast<std::size_t>(Pict_Count)] = folder + name;
-      return true;
+// Each walk ends at its first error and keeps what it found; the builder goes on with the next walk. A walk also
+// ends where the count cannot grow, as at an error.
+Catalogue Make_Pict_List(const std::wstring& folder, const Kind_Flags& Kind_Flag) {
+  Catalogue pictures;
+  if (folder.empty()) return pictures;
+  Folder_Walks walks(folder, Kind_Flag);
+  while (walks.Next_Walk()) {
+    const std::wstring folder_part = Dir_Part(walks.Pattern()) + L"\\";
+    toolkit::Walk_To_First_Error([&] {
+      while (pictures.Pict_Count < Max_Pict_Count) {
+        const std::optional<std::wstring> name = walks.Next_Find();
+        if (!name) break;
+        pictures.Pict_List.push_back(folder_part + *name);
+        ++pictures.Pict_Count;
+      }
     });
-  });
+  }
+  if (pictures.Pict_Count > 1) Sort_Pict_List(pictures);
+  return pictures;
 }
 
-void Sort_Pict_List() {
+void Sort_Pict_List(Catalogue& pictures) {
   // Equal entries are identical strings, so any ascending sort gives the one order.
-  std::sort(Pict_List.begin() + 1, Pict_List.begin() + 1 + Pict_Count);
+  std::sort(pictures.Pict_List.begin() + 1, pictures.Pict_List.begin() + 1 + pictures.Pict_Count);
 }
 
 std::wstring Dir_Part(const std::wstring& pattern) {

@@ -4,9 +4,8 @@
 #include <bit>
 #include <cmath>
 
-#include "catalogue/pict_list.h"
-#include "settings/settings_values.h"
-#include "toolkit/portable/random.h"
+#include "toolkit/portable/error_styles.h"
+#include "toolkit/portable/numbers.h"
 
 namespace Quorvantile_B {
 namespace {
@@ -46,12 +45,8 @@ class Free_Indices {
 
 }  // namespace
 
-double Clock_Reseeded_Draw() {
-  toolkit::Rnd().Reseed(toolkit::Timer());
-  return toolkit::Rnd().Next();
-}
-
-void Make_Play_Order(const Draw& Draw_Next) {
+void Make_Play_Order(std::vector<std::int16_t>& Play_Order, std::int16_t Pict_Count, std::int16_t Change_Mode,
+                     const Draw& Draw_Next) {
   const int count = Pict_Count;
   if (count <= 0) return;
   if (Play_Order.size() < static_cast<std::size_t>(count) + 1) return;  // not sized for this list
@@ -64,6 +59,26 @@ void Make_Play_Order(const Draw& Draw_Next) {
     const int r = static_cast<int>(std::floor(Draw_Next() * remaining)) + 1;
     Play_Order[static_cast<std::size_t>(placed)] = static_cast<std::int16_t>(free.Take(std::min(r, remaining)));
   }
+}
+
+Play_List::Play_List(std::int16_t Pict_Count, std::int16_t Change_Mode, Draw Draw_Next)
+    : Play_Order(static_cast<std::size_t>(Pict_Count > 0 ? Pict_Count : 0) + 1, 0),
+      Pict_Count(Pict_Count),
+      Change_Mode(Change_Mode),
+      Draw_Next(std::move(Draw_Next)) {
+  Make_Play_Order(Play_Order, Pict_Count, Change_Mode, this->Draw_Next);
+}
+
+std::int16_t Play_List::Next() {
+  // Play_Pos comes back to 0 at Pict_Count, so it never passes 32767.
+  Play_Pos = toolkit::Add16(Play_Pos, 1);
+  const auto at = static_cast<std::size_t>(Play_Pos);
+  const std::int16_t index = at < Play_Order.size() ? Play_Order[at] : std::int16_t{0};
+  if (Play_Pos == Pict_Count) {
+    Play_Pos = 0;
+    if (Pict_Count != 1) toolkit::Resume_Next([&] { Make_Play_Order(Play_Order, Pict_Count, Change_Mode, Draw_Next); });
+  }
+  return index;
 }
 
 }  // namespace Quorvantile_B

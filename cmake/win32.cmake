@@ -20,6 +20,8 @@ add_library(qv_program STATIC
   paint/get_bits_win32.cpp
   paint/load_upright_win32.cpp
   dialog/quorvantile_p.cpp
+  dialog/folder_scan.cpp
+  dialog/list_fill.cpp
   dialog/drawing_win32.cpp
 )
 target_link_libraries(qv_program PUBLIC qv_core)

@@ -8,9 +8,6 @@
 
 namespace Quorvantile_B {
 
-// Where the mouse pointer stood when the dialog was loaded; both zooms start or end there.
-inline std::int16_t Cursor_X = 0, Cursor_Y = 0;
-
 // Tiles the texture over the whole of the target, into its persistent surface.
 void Paint_Back(const toolkit::Picture_Box& texture, toolkit::Picture_Box& target);
 
@@ -18,7 +15,7 @@ void Paint_Back(const toolkit::Picture_Box& texture, toolkit::Picture_Box& targe
 void Draw_Edge(toolkit::Picture_Box& target, std::int32_t edge);
 
 // A title bar grows out of the remembered pointer position to the window, and shrinks back into it.
-void Zoom_Open(HWND window);
-void Zoom_Close(HWND window);
+void Zoom_Open(HWND window, std::int16_t Cursor_X, std::int16_t Cursor_Y);
+void Zoom_Close(HWND window, std::int16_t Cursor_X, std::int16_t Cursor_Y);
 
 }  // namespace Quorvantile_B

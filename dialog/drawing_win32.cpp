@@ -29,14 +29,14 @@ void Draw_Edge(toolkit::Picture_Box& target, std::int32_t edge) {
   target.Refresh();
 }
 
-void Zoom_Open(HWND window) {
+void Zoom_Open(HWND window, std::int16_t Cursor_X, std::int16_t Cursor_Y) {
   const RECT from{Cursor_X, Cursor_Y, Cursor_X, Cursor_Y};
   RECT to{};
   GetWindowRect(window, &to);
   DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }
 
-void Zoom_Close(HWND window) {
+void Zoom_Close(HWND window, std::int16_t Cursor_X, std::int16_t Cursor_Y) {
   RECT from{};
   GetWindowRect(window, &from);
   const RECT to{Cursor_X, Cursor_Y, Cursor_X, Cursor_Y};

@@ -4,16 +4,15 @@
 
 #include <span>
 
-#include "catalogue/kind_finds.h"
-#include "catalogue/pict_list.h"
 #include "dialog/drawing.h"
+#include "dialog/folder_scan.h"
+#include "dialog/list_fill.h"
 #include "paint/load_upright.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
-#include "settings/settings_values.h"
-#include "toolkit/system/app.h"
 #include "toolkit/portable/dir_search.h"
 #include "toolkit/portable/error_styles.h"
+#include "toolkit/system/process.h"
 #include "toolkit/system/error_text.h"
 #include "toolkit/portable/numbers.h"
 #include "toolkit/system/pointer.h"
@@ -42,7 +41,10 @@ std::shared_ptr<toolkit::Picture> Artwork(int id, int dpi) {
 
 }  // namespace
 
-Quorvantile_P::Quorvantile_P() : Form(Dialog_Caption, toolkit::Border_Style::Fixed_Single) {}
+Quorvantile_P::Quorvantile_P(toolkit::App& app, Settings settings, Catalogue pictures)
+    : Form(app, Dialog_Caption, toolkit::Border_Style::Fixed_Single),
+      settings_(std::move(settings)),
+      pictures_(std::move(pictures)) {}
 
 // The control tree: positions and sizes in pixels of the 96-dpi layout, relative to each control's holder.
 void Quorvantile_P::Create_Controls() {
@@ -146,15 +148,15 @@ void Quorvantile_P::Make_Option_Keys() {
     Key_Kind[i].On_Focus_Change = [this, i] { lbl_Kind[i].Set_Focus_Mark(Key_Kind[i].Has_Focus()); };
   }
   Key_SR.On_Key = [this](int key) {
-    Radio_Key(key, Change_Mode, &Quorvantile_P::Img_SR_MouseDown);
-    Show_Radio_Focus(lbl_RS, Key_SR, Change_Mode);
+    Radio_Key(key, settings_.Change_Mode, &Quorvantile_P::Img_SR_MouseDown);
+    Show_Radio_Focus(lbl_RS, Key_SR, settings_.Change_Mode);
   };
-  Key_SR.On_Focus_Change = [this] { Show_Radio_Focus(lbl_RS, Key_SR, Change_Mode); };
+  Key_SR.On_Focus_Change = [this] { Show_Radio_Focus(lbl_RS, Key_SR, settings_.Change_Mode); };
   Key_Size.On_Key = [this](int key) {
-    Radio_Key(key, Size_Mode, &Quorvantile_P::Img_Size_MouseDown);
-    Show_Radio_Focus(lbl_Size, Key_Size, Size_Mode);
+    Radio_Key(key, settings_.Size_Mode, &Quorvantile_P::Img_Size_MouseDown);
+    Show_Radio_Focus(lbl_Size, Key_Size, settings_.Size_Mode);
   };
-  Key_Size.On_Focus_Change = [this] { Show_Radio_Focus(lbl_Size, Key_Size, Size_Mode); };
+  Key_Size.On_Focus_Change = [this] { Show_Radio_Focus(lbl_Size, Key_Size, settings_.Size_Mode); };
 }
 
 void Quorvantile_P::Radio_Key(int Key_Code, std::int16_t setting, void (Quorvantile_P::*select)(int)) {
@@ -191,7 +193,7 @@ void Quorvantile_P::Make_Accessibility() {
   for (int i = 0; i < 4; ++i) {
     options.push_back({ROLE_SYSTEM_CHECKBUTTON, [this, i] { return lbl_Kind[i].Caption(); },
                        [this, i, focused] {
-                         return (Kind_Flag[i] == 1 ? STATE_SYSTEM_CHECKED : 0L) | STATE_SYSTEM_FOCUSABLE |
+                         return (settings_.Kind_Flag[i] == 1 ? STATE_SYSTEM_CHECKED : 0L) | STATE_SYSTEM_FOCUSABLE |
                                 focused(Key_Kind[i]);
                        },
                        place({&Img_Kind[i], &lbl_Kind[i]})});
@@ -211,8 +213,8 @@ void Quorvantile_P::Make_Accessibility() {
       key.Accessibility.Children.push_back(options.back());
     }
   };
-  radios(Img_SR, lbl_RS, Change_Mode, Key_SR, lbl[13]);
-  radios(Img_Size, lbl_Size, Size_Mode, Key_Size, lbl[10]);
+  radios(Img_SR, lbl_RS, settings_.Change_Mode, Key_SR, lbl[13]);
+  radios(Img_Size, lbl_Size, settings_.Size_Mode, Key_Size, lbl[10]);
   for (toolkit::Label* text : {&lbl_Kei, &Folder_Path, &lbl_PreSize})
     options.push_back({ROLE_SYSTEM_STATICTEXT, [text] { return text->Caption(); }, nullptr, place({text})});
   Pic_1.Accessibility = {{ROLE_SYSTEM_CLIENT, [] { return std::wstring(Dialog_Caption); }, nullptr, place({})},
@@ -229,6 +231,7 @@ void Quorvantile_P::Make_Fonts_And_Artwork() {
   for (auto& b : Cmd_Button) b.Set_Font(font_.Get());
   toolkit::Send_Message(List_1.Control_Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
   Resume_Next([&] { Pic_Mbl.Draw_Picture(*Artwork(Res_Texture, dpi)); });
+  // The face is drawn once it is had.
   Resume_Next([&] {
     button_face_ = Artwork(Res_Button_Face, dpi);
     Pic_Button.Draw_Picture(*button_face_);
@@ -257,13 +260,13 @@ void Quorvantile_P::Show_Artwork() {
   for (int i = 1; i <= 5; ++i) Img_H[i].Set_Picture(Img_TT.Get_Picture());
   for (auto& b : Cmd_Button) b.Set_Face(button_face_, Pic_Button.Width(), Pic_Button.Height());
   // A value other than 0 or 1 leaves its group blank.
-  if (Zero_Or_One(Change_Mode)) Select_Radio(Img_SR, Change_Mode);
-  if (Zero_Or_One(Size_Mode)) Select_Radio(Img_Size, Size_Mode);
+  if (Zero_Or_One(settings_.Change_Mode)) Select_Radio(Img_SR, settings_.Change_Mode);
+  if (Zero_Or_One(settings_.Size_Mode)) Select_Radio(Img_Size, settings_.Size_Mode);
 }
 
 // A flag other than 0 or 1 leaves its check box as it was.
 void Quorvantile_P::Show_Kind(int Index) {
-  const int flag = Kind_Flag[static_cast<std::size_t>(Index)];
+  const int flag = settings_.Kind_Flag[static_cast<std::size_t>(Index)];
   if (Zero_Or_One(flag)) Img_Kind[Index].Set_Picture(Img_Ra[flag].Get_Picture());
 }
 
@@ -278,12 +281,14 @@ void Quorvantile_P::Set_List_Extent() {
 }
 
 void Quorvantile_P::Form_Load() {
+  Set_Icon(Res_Icon);
+  Set_Hand_Pointer(Res_Hand_Cursor);
   layout_.Set_Dpi(toolkit::Window_Dpi(Hwnd()));
   Create_Controls();
   Make_Fonts_And_Artwork();
   const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
   // 1, 2: the outer size that gives a client area of exactly Pic_C, centred on the screen; a dialog larger
-  // than the screen keeps its caption on it.
+  // than the screen keeps its caption on it. The move needs the place worked out before it.
   Resume_Next([&] {
     const double width = Outer_Width_Twips(Pic_C.Width()), height = Outer_Height_Twips(Pic_C.Height());
     const toolkit::Screen_Area screen = toolkit::Primary_Screen();
@@ -295,10 +300,11 @@ void Quorvantile_P::Form_Load() {
   // 4 to 8: the texture, the heading plates, the button faces and the radios.
   Show_Artwork();
   // 9 to 12: the file list, the folder and the kinds.
-  Resume_Next([&] { Fill_List_From_Pict_List(); });
+  Fill_List_From_Pict_List();
   lbl_PreSize.Set_Caption(L"");
   // A folder stored in its short form shows in its long one.
-  Folder_Path.Set_Caption(Pict_Folder.find(L'~') == std::wstring::npos ? Pict_Folder : toolkit::Long_Path(Pict_Folder));
+  const std::wstring& folder = settings_.Pict_Folder;
+  Folder_Path.Set_Caption(folder.find(L'~') == std::wstring::npos ? folder : toolkit::Long_Path(folder));
   Show_Kinds();
   // 13: the preview pane's raised edge.
   Draw_Edge(Pic_K, EDGE_RAISED);
@@ -317,8 +323,8 @@ void Quorvantile_P::Form_Load() {
   } else {
     Cursor_X = Cursor_Y = 0;
   }
-  Zoom_Open(Hwnd());
-  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+  Zoom_Open(Hwnd(), Cursor_X, Cursor_Y);
+  Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
 }
 
 // Moved to a monitor of another dpi: everything is laid out, lettered and drawn again at the new scale.
@@ -335,29 +341,43 @@ void Quorvantile_P::Form_Dpi_Changed(int dpi, const RECT& suggested) {
 }
 
 void Quorvantile_P::Form_Unload() {
-  Zoom_Close(Hwnd());
+  Zoom_Close(Hwnd(), Cursor_X, Cursor_Y);
   // The configuration mode ends with the dialog. Ending here also abandons a folder scan under way.
   toolkit::End_Program();
 }
 
 // The names of the picture list, in its sorted order; a file gone since shows as an empty line.
 void Quorvantile_P::Fill_List_From_Pict_List() {
-  ++scan_number_;
-  List_1.Clear();
-  if (Pict_Count == 0) return;
-  Show_Names(std::span<const std::wstring>(Pict_List).subspan(1, static_cast<std::size_t>(Pict_Count)));
+  if (pictures_.Pict_Count == 0) {
+    Start_List_Work(nullptr);
+    List_1.Clear();
+    return;
+  }
+  Start_List_Work(std::make_unique<List_Fill>(
+      List_1, lbl_Kei,
+      std::vector<std::wstring>(pictures_.Pict_List.begin() + 1,
+                                pictures_.Pict_List.begin() + 1 + pictures_.Pict_Count)));
+}
+
+void Quorvantile_P::Start_List_Work(std::unique_ptr<toolkit::Stepped_Work> work) {
+  list_work_ = std::move(work);
+  if (list_work_) Program().Start(*list_work_);
 }
 
 void Quorvantile_P::Img_Kind_MouseDown(int Index) {
-  std::int16_t& flag = Kind_Flag[static_cast<std::size_t>(Index)];
+  std::int16_t& flag = settings_.Kind_Flag[static_cast<std::size_t>(Index)];
   flag = static_cast<std::int16_t>(flag ^ 1);
   Show_Kind(Index);
-  toolkit::Do_Events();  // the new check picture shows before the list work
-  Pict_Folder = Folder_Path.Caption();
-  if (Pict_Folder.empty() || !Check_Folder(Pict_Folder)) return;
+  Program().Start(kind_rebuild_);
+}
+
+// The folder the dialog shows; without one, or with one gone, the list keeps what it shows.
+void Quorvantile_P::Rebuild_List() {
+  settings_.Pict_Folder = Folder_Path.Caption();
+  if (settings_.Pict_Folder.empty() || !Check_Folder(settings_.Pict_Folder)) return;
   lbl_Kei.Set_Caption(L"");
-  Make_Pict_List(Pict_Folder);  // its walks handle their own errors
-  Resume_Next([&] { Fill_List_From_Pict_List(); });
+  pictures_ = Make_Pict_List(settings_.Pict_Folder, settings_.Kind_Flag);  // its walks handle their own errors
+  Fill_List_From_Pict_List();
 }
 
 void Quorvantile_P::Select_Radio(std::array<toolkit::Image, 2>& group, int Index) {
@@ -367,12 +387,12 @@ void Quorvantile_P::Select_Radio(std::array<toolkit::Image, 2>& group, int Index
 
 void Quorvantile_P::Img_SR_MouseDown(int Index) {
   Select_Radio(Img_SR, Index);
-  Change_Mode = static_cast<std::int16_t>(Index);
+  settings_.Change_Mode = static_cast<std::int16_t>(Index);
 }
 
 void Quorvantile_P::Img_Size_MouseDown(int Index) {
   Select_Radio(Img_Size, Index);
-  Size_Mode = static_cast<std::int16_t>(Index);
+  settings_.Size_Mode = static_cast<std::int16_t>(Index);
 }
 
 void Quorvantile_P::Cmd_Button_Click(int Index) {
@@ -381,15 +401,18 @@ void Quorvantile_P::Cmd_Button_Click(int Index) {
       Choose_Folder();
       break;
     case 1:
-      ++scan_number_;
+      Start_List_Work(nullptr);
       List_1.Clear();
       Folder_Path.Set_Caption(L"");
       lbl_Kei.Set_Caption(L"");
       break;
-    case 2:
-      Save_Settings(Folder_Path.Caption());
+    case 2: {
+      Settings saved = settings_;
+      saved.Pict_Folder = Folder_Path.Caption();
+      Save_Settings(saved);
       Unload();
       break;
+    }
     case 3:
       Unload();
       break;
@@ -404,59 +427,13 @@ void Quorvantile_P::Choose_Folder() {
   // A cancelled chooser, or an item that is no folder on disk, changes nothing.
   if (path.empty()) return;
   Folder_Path.Set_Caption(path);
-  Scan_Folder(path);
-}
-
-void Quorvantile_P::Scan_Folder(const std::wstring& path) {
-  const unsigned scan = ++scan_number_;
-  File_List.clear();
-  File_Count = 0;
-  // One message at most: the scan stops at its first error and lists what it found. A newer scan, list or
-  // clearing that took over during a yield leaves this one nothing more to write.
-  Walk last = Walk::Done;
-  For_Each_Walk(path, [&](const std::wstring& pattern, Kind_Finds& finds) {
-    last = Find_File(pattern, Find_Attr, scan, finds);
-    return last == Walk::Done;
-  });
-  if (last != Walk::Superseded) Show_Names(File_List);
-}
-
-Quorvantile_P::Walk Quorvantile_P::Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan,
-                                             Kind_Finds& finds) {
-  const std::wstring folder = Dir_Part(pattern) + L"\\";
-  Walk walk = Walk::Failed;
-  toolkit::Walk_Showing_Error(Hwnd(), [&] {
-    const bool done = finds.Walk(pattern, attr, [&](const std::wstring& name) {
-      File_Count = toolkit::Add16(File_Count, 1);
-      File_List.push_back(folder + name);
-      // The count climbs as the files are found, redrawn no faster than a screen can show it.
-      lbl_Kei.Set_Caption_Throttled(std::to_wstring(File_Count));
-      toolkit::Do_Events();
-      return scan == scan_number_;
-    });
-    walk = done ? Walk::Done : Walk::Superseded;
-  });
-  // Newer work may have taken over while the message showed.
-  return walk == Walk::Failed && scan != scan_number_ ? Walk::Superseded : walk;
-}
-
-// The list shows the bare names of the paths, in their order; a file gone since shows as an empty line. The
-// folder is read once, not once a name, and the list is drawn once. Then the count shows the list's items.
-void Quorvantile_P::Show_Names(std::span<const std::wstring> paths) {
-  std::vector<std::wstring> names;
-  names.reserve(paths.size());
-  if (!paths.empty()) {
-    const toolkit::Folder_Names folder(toolkit::Folder_Part_Of(paths.front()));
-    for (const auto& path : paths) names.push_back(folder.Dir_Name(path));
-  }
-  List_1.Set_Items(names);
-  lbl_Kei.Set_Caption(std::to_wstring(List_1.List_Count()));
+  Start_List_Work(std::make_unique<Folder_Scan>(Hwnd(), List_1, lbl_Kei, path, settings_.Kind_Flag));
 }
 
 void Quorvantile_P::List_1_Click() {
   const int selected = List_1.List_Index();
   if (selected < 0) return;
-  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
+  Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
   Pic_K.Set_Visible(false);
   const std::wstring path = Folder_Path.Caption() + L"\\" + List_1.Item(selected);
   // A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
@@ -474,7 +451,7 @@ void Quorvantile_P::List_1_Click() {
   Pic_K.Set_Visible(true);
   Pic_K.Surface_Changed();
   Pic_K.Refresh();
-  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+  Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
 }
 
 // Pic_F's picture stretched into the pane, whose size is Pane_W x Pane_H of the layout, with rows and
@@ -497,9 +474,9 @@ void Quorvantile_P::Show_Preview() {
 }
 
 void Quorvantile_P::lbl_URL_MouseUp() {
-  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
+  Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
   toolkit::Shell_Open(Hwnd(), lbl_URL.Caption());
-  toolkit::Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+  Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
 }
 
 }  // namespace Quorvantile_B

@@ -2,12 +2,16 @@
 // The settings dialog: a fixed-size, skinned window that shows and changes the settings, lists the
 // pictures of the chosen folder and previews one of them.
 #include <array>
-#include <span>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "catalogue/pict_list.h"
+#include "settings/settings_values.h"
 #include "toolkit/controls/command_button.h"
+#include "toolkit/controls/deferred_call.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/system/gdi.h"
 #include "toolkit/controls/image.h"
@@ -19,8 +23,6 @@
 
 namespace Quorvantile_B {
 
-class Kind_Finds;
-
 // The dialog's caption, by which a new start recognises an open dialog.
 inline constexpr wchar_t Dialog_Caption[] = L"Quorvantileの設定";
 
@@ -29,7 +31,8 @@ inline const std::wstring Maker_Page = L"https://k-vorn.example.jp/works/";
 
 class Quorvantile_P : public toolkit::Form {
  public:
-  Quorvantile_P();
+  // The settings as loaded, which the dialog edits, and the picture list of their folder.
+  Quorvantile_P(toolkit::App& app, Settings settings, Catalogue pictures);
 
  protected:
   void Form_Load() override;
@@ -64,12 +67,15 @@ class Quorvantile_P : public toolkit::Form {
   std::array<toolkit::Image, 2> Img_Opt;  // radio: empty, dotted
   std::array<toolkit::Image, 2> Img_Ra;   // check box: empty, filled
 
+  // The settings the dialog edits; its folder is the one Folder_Path shows, and the picture list the one that the
+  // kind switches rebuild from it.
+  Settings settings_;
+  Catalogue pictures_;
   std::int32_t List_Extent = 0;
+  // Where the mouse pointer stood when the dialog was loaded; both zooms start or end there.
+  std::int16_t Cursor_X = 0, Cursor_Y = 0;
   // The preview pane's size in the layout, 0 before the first preview.
   double Pane_W = 0, Pane_H = 0;
-  // The last folder scan's finds, in the order found.
-  std::vector<std::wstring> File_List;
-  std::int16_t File_Count = 0;
 
   void Img_Kind_MouseDown(int Index);
   void Img_SR_MouseDown(int Index);
@@ -96,18 +102,16 @@ class Quorvantile_P : public toolkit::Form {
   void Make_Accessibility();
   void Select_Radio(std::array<toolkit::Image, 2>& group, int Index);
   void Fill_List_From_Pict_List();
-  // The dialog's walk of one pattern: to its end, stopped at an error (already reported), or given way to newer work.
-  enum class Walk { Done, Failed, Superseded };
-  Walk Find_File(const std::wstring& pattern, std::int16_t& attr, unsigned scan, Kind_Finds& finds);
-  void Scan_Folder(const std::wstring& path);
-  void Show_Names(std::span<const std::wstring> paths);
+  void Rebuild_List();
+  // The list's work under way: a folder scan, or a fill. Newer work, or clearing the folder, takes its place.
+  void Start_List_Work(std::unique_ptr<toolkit::Stepped_Work> work);
 
   toolkit::Layout layout_;
   toolkit::Font font_, link_font_;
   std::shared_ptr<toolkit::Picture> button_face_;
-  // Each scan or list rebuild takes a new number; a scan that finds its number outdated after a yield
-  // gives way to the newer work.
-  unsigned scan_number_ = 0;
+  std::unique_ptr<toolkit::Stepped_Work> list_work_;
+  // A kind switched rebuilds the list once the new check picture is painted.
+  toolkit::Deferred_Call kind_rebuild_{[this] { Rebuild_List(); }};
 };
 
 }  // namespace Quorvantile_B

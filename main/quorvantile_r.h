@@ -7,7 +7,7 @@ namespace Quorvantile_B {
 
 class Quorvantile_R : public toolkit::Form {
  public:
-  Quorvantile_R();
+  explicit Quorvantile_R(toolkit::App& app);
   toolkit::Image Img_Prev;
 
  protected:

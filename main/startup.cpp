@@ -6,16 +6,16 @@
 #include <cwctype>
 
 #include "catalogue/pict_list.h"
-#include "catalogue/play_order.h"
 #include "dialog/quorvantile_p.h"
 #include "main/quorvantile_r.h"
 #include "saver/quorvantile_s.h"
 #include "settings/settings_file.h"
 #include "toolkit/portable/ansi.h"
-#include "toolkit/system/app.h"
-#include "toolkit/system/optional_entries.h"
 #include "toolkit/portable/number_text.h"
 #include "toolkit/portable/numbers.h"
+#include "toolkit/system/optional_entries.h"
+#include "toolkit/system/process.h"
+#include "toolkit/system/screen.h"
 #include "toolkit/system/system_text.h"
 
 namespace Quorvantile_B {
@@ -33,7 +33,7 @@ double Clamped_Twips(long pixels, double twips_per_pixel) {
 }
 
 // Preview mode: the preview window becomes a child of the pane and covers it.
-void Embed_Preview() {
+std::unique_ptr<toolkit::Form> Embed_Preview(toolkit::App& app) {
   const auto Parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(toolkit::To_Int32(toolkit::Val(Handle_Text()))));
   RECT pane{};
   GetWindowRect(Parent, &pane);
@@ -41,15 +41,16 @@ void Embed_Preview() {
   const double width = Clamped_Twips(pane.right - pane.left, tx);
   const double height = Clamped_Twips(pane.bottom - pane.top, ty);
 
-  static Quorvantile_R preview;  // lives until the program ends
-  preview.Load();
-  const HWND hwnd = preview.Hwnd();
+  auto preview = std::make_unique<Quorvantile_R>(app);
+  preview->Load();
+  const HWND hwnd = preview->Hwnd();
   // A child cannot also be a popup window.
   toolkit::Set_Window_Long(hwnd, GWL_STYLE, (toolkit::Window_Long(hwnd, GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
   SetParent(hwnd, Parent);
-  preview.Move_Twips(0, 0, width, height);
-  preview.Img_Prev.Move(0, 0, toolkit::Pixels_Of_Twips(width, tx), toolkit::Pixels_Of_Twips(height, ty));
-  preview.Show_Inactive();  // the pane's owner keeps the keyboard
+  preview->Move_Twips(0, 0, width, height);
+  preview->Img_Prev.Move(0, 0, toolkit::Pixels_Of_Twips(width, tx), toolkit::Pixels_Of_Twips(height, ty));
+  preview->Show_Inactive();  // the pane's owner keeps the keyboard
+  return preview;
 }
 
 // Password-change mode, on the 95 family only. The system's service is looked up at run time, so
@@ -59,8 +60,7 @@ void Change_Password() {
   // A handle that is not a number, or not a 32-bit one: nothing is called.
   const std::optional<double> handle = toolkit::Parse_Number(Handle_Text());
   if (!handle || !toolkit::Fits_Int32(*handle)) return;
-  using Pwd_Change_Password = DWORD(WINAPI*)(LPCSTR, HWND, UINT, UINT);
-  if (const auto change = toolkit::Optional<Pwd_Change_Password>("PwdChangePasswordA"))
+  if (const auto change = toolkit::Entry_Point(toolkit::Optional::PwdChangePasswordA))
     change("SCRSAVE", reinterpret_cast<HWND>(static_cast<INT_PTR>(toolkit::To_Int32(*handle))), 0, 0);
 }
 
@@ -74,18 +74,17 @@ std::wstring Mode_Letter() {
 
 bool Is_NT() { return toolkit::Nt_Family(); }
 
-void Main() {
+std::unique_ptr<toolkit::Form> Main(toolkit::App& app) {
   // Both titles are always searched; a running saver screen or settings dialog ends every later start.
   const bool saver_running = toolkit::Find_Window(Saver_Caption) != nullptr;
   const bool dialog_open = toolkit::Find_Window(Dialog_Caption) != nullptr;
   if (saver_running || dialog_open) toolkit::End_Program();
 
-  if (Mode_Letter() == L"P") {
-    Embed_Preview();
-    return;
-  }
+  if (Mode_Letter() == L"P") return Embed_Preview(app);
 
-  Load_Settings();
+  // The settings are read once, and the picture list built from them; each form takes what it needs.
+  const Settings settings = Load_Settings();
+  Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag);
 
   const std::wstring mode = Mode_Letter();
   if (mode == L"A") {
@@ -93,22 +92,18 @@ void Main() {
     toolkit::End_Program();
   }
   if (mode == L"C") {
-    // Any parent handle after the switch is not used.
-    static Quorvantile_P dialog;
-    dialog.Load();
-    dialog.Show_Modal();
-    toolkit::End_Program();
+    // Any parent handle after the switch is not used. Closing the dialog ends the program.
+    auto dialog = std::make_unique<Quorvantile_P>(app, settings, std::move(pictures));
+    dialog->Load();
+    dialog->Show_As_Dialog();
+    return dialog;
   }
   if (mode != L"S" && !toolkit::Command().empty()) toolkit::End_Program();
 
   // The saver: an empty command line runs it too, but leaves the cursor visible.
-  if (Pict_Count != 0) {
-    Play_Order.assign(static_cast<std::size_t>(Pict_Count) + 1, 0);
-    Make_Play_Order();
-  }
-  if (mode == L"S") Cursor_Count = ShowCursor(FALSE);
-  static Quorvantile_S saver;  // its load handler runs the slideshow until the program ends
-  saver.Load();
+  auto saver = std::make_unique<Quorvantile_S>(app, settings, std::move(pictures), mode);
+  saver->Load();
+  return saver;
 }
 
 }  // namespace Quorvantile_B

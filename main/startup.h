@@ -1,11 +1,12 @@
 #pragma once
-// The program's entry procedure and the start-up values the saver screen uses again.
+// The program's entry procedure.
+#include <memory>
 #include <string>
 
-namespace Quorvantile_B {
+#include "toolkit/controls/app.h"
+#include "toolkit/controls/form.h"
 
-// The value returned by the last cursor show or hide.
-inline int Cursor_Count = 0;
+namespace Quorvantile_B {
 
 // The upper-cased second character of the command line; empty for a shorter command line.
 std::wstring Mode_Letter();
@@ -13,7 +14,8 @@ std::wstring Mode_Letter();
 // True on the NT family.
 bool Is_NT();
 
-// Start-up: single-instance test, then the mode of the command line.
-void Main();
+// Start-up: single-instance test, then the mode of the command line. Gives the form that runs on (the preview, the
+// dialog or the saver screen), which lives as long as the program; every other mode ends the program.
+std::unique_ptr<toolkit::Form> Main(toolkit::App& app);
 
 }  // namespace Quorvantile_B

@@ -1,19 +1,21 @@
-// The process entry: the runtime is set up, Main runs, and the program lives while a form is open.
+// The process entry: the runtime is set up, Main runs, and the program's one message loop runs while a form is open.
 #include <windows.h>
 #include <objbase.h>
 
 #include <exception>
 
 #include "main/startup.h"
-#include "toolkit/system/app.h"
+#include "toolkit/system/process.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);
+  toolkit::App app;
+  std::unique_ptr<toolkit::Form> open;
   try {
-    Quorvantile_B::Main();
+    open = Quorvantile_B::Main(app);
   } catch (const std::exception&) {
     // Start-up handles no errors of its own: one that reaches here ends the program.
     toolkit::End_Program();
   }
-  toolkit::Run_Message_Loop();
+  app.Run();
 }

@@ -20,6 +20,7 @@ bool Get_Bits(const toolkit::Picture_Box& surface, Grid<std::int32_t>& bits) {
   const toolkit::Bitmap placeholder(CreateDIBitmap(hdc, &header.bmiHeader, 0, nullptr, &header, DIB_RGB_COLORS));
   const toolkit::Selection stand_in(hdc, placeholder.Get());
   int rows = 0;
+  // The copy needs the rows that the staging buffer received, and the buffer its memory.
   toolkit::Resume_Next([&] {
     std::vector<std::int32_t> staging(static_cast<std::size_t>(w) * h);  // bottom row first
     rows = GetDIBits(hdc, own, 0, static_cast<UINT>(h), staging.data(), &header, DIB_RGB_COLORS);

@@ -9,6 +9,7 @@
 
 #include "paint/paint_arrays.h"
 #include "paint/paint_pass.h"
+#include "toolkit/portable/random.h"
 
 namespace Quorvantile_B {
 
@@ -45,7 +46,8 @@ class Painting {
 // error for an empty picture.
 Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range,
                     const std::function<double()>& Draw_Next);
-// The saver's: its draws come from the generator, re-seeded from the time of day for each picture.
-Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range);
+// The saver's: its draws come from its generator, re-seeded from the time of day for each picture.
+Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range,
+                    toolkit::Random_Generator& Rnd);
 
 }  // namespace Quorvantile_B

@@ -40,9 +40,10 @@ Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16
   return p;
 }
 
-Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range) {
-  toolkit::Rnd().Reseed(toolkit::Timer());
-  return Prep_Paint(Src_Bits, W, H, Sum_Range, [] { return toolkit::Rnd().Next(); });
+Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range,
+                    toolkit::Random_Generator& Rnd) {
+  Rnd.Reseed(toolkit::Timer());
+  return Prep_Paint(Src_Bits, W, H, Sum_Range, [&Rnd] { return Rnd.Next(); });
 }
 
 }  // namespace Quorvantile_B

@@ -21,8 +21,7 @@ bool Saver_Password_Set() {
 }  // namespace
 
 bool Password_Check_Passes(HWND saver) {
-  using Verify_Screen_Save_Pwd = BOOL(WINAPI*)(HWND);
-  if (const auto verify = toolkit::Optional<Verify_Screen_Save_Pwd>("VerifyScreenSavePwd")) return verify(saver) != 0;
+  if (const auto verify = toolkit::Entry_Point(toolkit::Optional::VerifyScreenSavePwd)) return verify(saver) != 0;
   // Without the check nobody gets past a password that is set; without a password the saver still ends.
   return !Saver_Password_Set();
 }

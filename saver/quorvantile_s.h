@@ -7,9 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/pict_list.h"
+#include "catalogue/play_order.h"
 #include "paint/painting.h"
+#include "settings/settings_values.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/controls/picture_box.h"
+#include "toolkit/portable/random.h"
 
 namespace Quorvantile_B {
 
@@ -19,9 +23,11 @@ inline constexpr wchar_t Saver_Caption[] = L"Quorvantile_Main";
 // The brightness window of a region of the painting.
 constexpr std::int16_t Sum_Range = 100;
 
-class Quorvantile_S : public toolkit::Form {
+class Quorvantile_S : public toolkit::Form, private toolkit::Stepped_Work {
  public:
-  Quorvantile_S();
+  // Mode_Letter is the command line's ("S" hides the pointer while the saver runs, and asks the 95 family's password
+  // check at the end).
+  Quorvantile_S(toolkit::App& app, const Settings& settings, Catalogue pictures, std::wstring Mode_Letter);
 
  protected:
   void Form_Load() override;
@@ -51,23 +57,32 @@ class Quorvantile_S : public toolkit::Form {
   // Tests and tools that drive the saver's steps in their own process.
   friend struct Saver_Test_Seam;
 
+  // One round of the slideshow: every monitor's painting moves on by a growth layer, and a monitor whose painting
+  // has ended takes its next picture; then the loop takes every pending message.
+  toolkit::Next_Step Step() override;
   void Add_Monitor(const RECT& area);
   void Next_Picture(Monitor& m);
   void Place_Into_Master(Monitor& m, const std::wstring& path);
   // Display centred on the monitor, cleared and shown, and the painting of Master's pixels made.
   Painting Prepare_Painting(Monitor& m);
-  // One step of the monitor's painting, which starts with its first; false once the painting has ended or
-  // failed.
+  // One step of the monitor's painting, which starts with its preparation; false once the painting has ended.
   bool Paint_Step(Monitor& m);
-  [[noreturn]] void Slide_Loop();
   void Display_MouseDown(int Button, int Shift, int X, int Y);
   void End_Saver();
   // Quits without asking: the saver flags, the cursor, the end of the program.
   [[noreturn]] void Quit_Saver();
 
+  const std::int16_t Size_Mode;
+  const Catalogue pictures_;
+  // Built only when there are pictures.
+  std::optional<Play_List> play_;
+  const std::wstring Mode_Letter;
+  // The value returned by the last cursor show or hide.
+  int Cursor_Count = 0;
+  // The saver's random numbers: the play order's draws and every painting's seed order.
+  toolkit::Random_Generator Rnd = toolkit::Random_Generator::From_Clock();
   // The primary monitor first.
   std::vector<std::unique_ptr<Monitor>> monitors_;
-  std::int16_t Play_Pos = 0;
 };
 
 // True when the user may leave the saver: asks the 95 family's password check.

@@ -1,6 +1,6 @@
 #include "settings/settings_file.h"
 #include "toolkit/portable/ansi.h"
-#include "toolkit/system/app.h"
+#include "toolkit/system/process.h"
 
 namespace Quorvantile_B {
 

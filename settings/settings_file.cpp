@@ -4,7 +4,6 @@
 
 #include "catalogue/pict_list.h"
 #include "settings/profile.h"
-#include "settings/settings_values.h"
 #include "toolkit/portable/ansi.h"
 #include "toolkit/portable/error_styles.h"
 #include "toolkit/portable/number_text.h"
@@ -34,29 +33,28 @@ void Write_Number(const std::string& Key, std::int16_t value, const std::string&
 
 }  // namespace
 
-void Load_Settings(const std::string& File) {
-  Resume_Next([&] { Read_Number(Ini_Key::Change, Change_Mode, 0, File); });
-  Resume_Next([&] { Read_Number(Ini_Key::Size, Size_Mode, 0, File); });
+Settings Load_Settings(const std::string& File) {
+  // Before its key is read a value is 0, and text that is not a number leaves it so.
+  Settings s;
+  s.Kind_Flag = {0, 0, 0, 0};
+  Resume_Next([&] { Read_Number(Ini_Key::Change, s.Change_Mode, 0, File); });
+  Resume_Next([&] { Read_Number(Ini_Key::Size, s.Size_Mode, 0, File); });
   for (int i = 0; i < 4; ++i)
-    Resume_Next([&] { Read_Number(Ini_Key::Kind(i), Kind_Flag[static_cast<std::size_t>(i)], 1, File); });
-  Pict_Count = 0;
-  Pict_Folder = toolkit::From_Ansi(Get_Ini(Ini_Key::Section, Ini_Key::Folder, File));
-  if (Pict_Folder.empty()) return;
-  if (Check_Folder(Pict_Folder))
-    Make_Pict_List(Pict_Folder);
-  else
-    Pict_Folder.clear();
+    Resume_Next([&] { Read_Number(Ini_Key::Kind(i), s.Kind_Flag[static_cast<std::size_t>(i)], 1, File); });
+  s.Pict_Folder = toolkit::From_Ansi(Get_Ini(Ini_Key::Section, Ini_Key::Folder, File));
+  if (!s.Pict_Folder.empty() && !Check_Folder(s.Pict_Folder)) s.Pict_Folder.clear();
+  return s;
 }
 
-void Save_Settings(const std::wstring& Folder_Caption, const std::string& File) {
+void Save_Settings(const Settings& s, const std::string& File) {
   // A failed write is silent, so nothing here fails.
-  Write_Number(Ini_Key::Change, Change_Mode, File);
-  Write_Number(Ini_Key::Size, Size_Mode, File);
-  // The value goes up to its first NUL.
-  Pict_Folder = Folder_Caption.substr(0, Folder_Caption.find(L'\0'));
-  // A folder that the code page cannot hold is stored in its short form, which reads back as it is.
-  Put_Ini(Ini_Key::Section, Ini_Key::Folder, toolkit::To_Ansi_Path(Pict_Folder), File);
-  for (int i = 0; i < 4; ++i) Write_Number(Ini_Key::Kind(i), Kind_Flag[static_cast<std::size_t>(i)], File);
+  Write_Number(Ini_Key::Change, s.Change_Mode, File);
+  Write_Number(Ini_Key::Size, s.Size_Mode, File);
+  // The value goes up to its first NUL. A folder that the code page cannot hold is stored in its short form, which
+  // reads back as it is.
+  Put_Ini(Ini_Key::Section, Ini_Key::Folder, toolkit::To_Ansi_Path(s.Pict_Folder.substr(0, s.Pict_Folder.find(L'\0'))),
+          File);
+  for (int i = 0; i < 4; ++i) Write_Number(Ini_Key::Kind(i), s.Kind_Flag[static_cast<std::size_t>(i)], File);
 }
 
 }  // namespace Quorvantile_B

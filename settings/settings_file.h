@@ -2,6 +2,8 @@
 // The settings file "Quorvantile.ini" beside the executable: section "Section", seven keys.
 #include <string>
 
+#include "settings/settings_values.h"
+
 namespace Quorvantile_B {
 
 namespace Ini_Key {
@@ -19,10 +21,10 @@ inline std::string Kind(int i) {
 // The settings file's path: the executable's folder, a backslash, the file name.
 std::string Ini_Path();
 
-// Reads every key into the settings values, then builds the picture list of a usable folder.
-void Load_Settings(const std::string& File = Ini_Path());
+// Every key of the file. A stored folder that is not usable (Check_Folder) becomes no folder.
+Settings Load_Settings(const std::string& File = Ini_Path());
 
-// Writes every key; the folder is the one the settings dialog shows, which becomes Pict_Folder.
-void Save_Settings(const std::wstring& Folder_Caption, const std::string& File = Ini_Path());
+// Writes every key; the folder is written up to its first NUL.
+void Save_Settings(const Settings& settings, const std::string& File = Ini_Path());
 
 }  // namespace Quorvantile_B

@@ -10,7 +10,7 @@ out=build/fuzz
 mkdir -p "$out/settings" "$out/exif"
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I.)
 clang++ "${flags[@]}" tests/fuzz/settings_fuzz.cpp toolkit/portable/number_text.cpp toolkit/portable/dir_search_common.cpp \
-  toolkit/portable/ansi_host.cpp catalogue/pict_list.cpp settings/settings_file.cpp tests/unit/fake_file_system.cpp \
+  toolkit/portable/ansi_host.cpp catalogue/pict_list.cpp catalogue/kind_finds.cpp settings/settings_file.cpp tests/unit/fake_file_system.cpp \
   -o "$out/settings_fuzz"
 clang++ "${flags[@]}" tests/fuzz/exif_fuzz.cpp paint/orientation.cpp toolkit/portable/picture_header.cpp -o "$out/exif_fuzz"
 # Seeds: a settings file as the dialog writes it, and a few hand-edited ones; a photo stored on its side.

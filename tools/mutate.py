@@ -21,13 +21,13 @@ import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TARGETS = [
-    "catalogue/pict_list.cpp", "catalogue/kind_finds.h", "catalogue/play_order.cpp", "saver/placement.cpp",
+    "catalogue/pict_list.cpp", "catalogue/kind_finds.cpp", "catalogue/play_order.cpp", "saver/placement.cpp",
     "settings/settings_file.cpp", "toolkit/portable/number_text.cpp", "toolkit/portable/numbers.h", "toolkit/portable/picture_header.cpp",
     "paint/prep_paint.cpp", "paint/paint_pass.cpp", "paint/orientation.cpp",
 ]
 PORTABLE = [
     "toolkit/portable/number_text.cpp", "toolkit/portable/dir_search_common.cpp", "toolkit/portable/random.cpp", "toolkit/portable/ansi_host.cpp",
-    "toolkit/portable/picture_header.cpp", "catalogue/pict_list.cpp", "catalogue/play_order.cpp", "saver/placement.cpp",
+    "toolkit/portable/picture_header.cpp", "catalogue/pict_list.cpp", "catalogue/kind_finds.cpp", "catalogue/play_order.cpp", "saver/placement.cpp",
     "paint/paint_pass.cpp", "paint/prep_paint.cpp", "paint/orientation.cpp", "settings/settings_file.cpp",
 ]
 CXX = ["g++", "-std=c++20", "-O1", "-w"]

@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
   Grid<std::int32_t> bits(W, H);
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) bits(x, y) = static_cast<std::int32_t>(raw[static_cast<std::size_t>(y) * W + x]);
-  Painting painting = Prep_Paint(bits, W, H, Sum_Range);
+  toolkit::Random_Generator rnd;
+  Painting painting = Prep_Paint(bits, W, H, Sum_Range, rnd);
 
   Canvas canvas(W, H);
   const long long every = static_cast<long long>(W - 2) * (H - 2) / per_pass;

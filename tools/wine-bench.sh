@@ -73,6 +73,8 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
     reg "$pfx" 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic'
     # No desktop integration: the tests own the screen.
     reg "$pfx" 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d ''
+    # A program that crashes ends at once, its test failing, rather than wait for a debugger.
+    reg "$pfx" 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d ''
   else
     make_prefix nt
     cp -a "$(qv_prefix nt)" "$pfx"
@@ -90,13 +92,6 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
 
 all_prefixes() {
   for name in nt 98 144 192 dual ${bench_configs:-}; do make_prefix "$name"; done
-  # On the NT prefix's desktop, where the folder chooser lists it: a folder of 16,000 bmp and 16,000 jpg files
-  # for the scans that must last a while (made from here: through Wine it would take minutes).
-  long=$(ls -d "$(qv_prefix nt)"/drive_c/users/*/Desktop | grep -v Public | head -n 1)/qvlong
-  if [ ! -f "$long/p15999.jpg" ]; then
-    mkdir -p "$long"
-    (cd "$long" && seq 0 15999 | sed 's/.*/p&.bmp p&.jpg/' | xargs touch)
-  fi
   # R: is a spare drive whose root the tests may fill.
   mkdir -p "$bench/drive-r"
   for name in nt 98 144 192 dual; do ln -sfn "$bench/drive-r" "$(qv_prefix "$name")/dosdevices/r:"; done

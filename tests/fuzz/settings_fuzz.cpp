@@ -10,7 +10,6 @@
 #include "catalogue/pict_list.h"
 #include "settings/profile.h"
 #include "settings/settings_file.h"
-#include "settings/settings_values.h"
 #include "tests/unit/fake_file_system.h"
 #include "toolkit/portable/dir_search.h"
 #include "toolkit/portable/number_text.h"
@@ -53,12 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < 7; ++i)
     if (!values[static_cast<std::size_t>(i)].empty()) Stored[keys[i]] = values[static_cast<std::size_t>(i)];
 
-  Change_Mode = Size_Mode = 0;
-  Kind_Flag = {0, 0, 0, 0};
-  Load_Settings(file);
+  const Settings settings = Load_Settings(file);
   // The folder is what was stored, or nothing when it names no usable folder.
-  if (!Pict_Folder.empty() && !Check_Folder(Pict_Folder)) __builtin_trap();
-  if (Pict_Count < 0 || Pict_Count > 1) __builtin_trap();
+  if (!settings.Pict_Folder.empty() && !Check_Folder(settings.Pict_Folder)) __builtin_trap();
+  const Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag);
+  if (pictures.Pict_Count < 0 || pictures.Pict_Count > 1) __builtin_trap();
 
   // The number conversions alone, on the whole input.
   (void)toolkit::Parse_Number(input);

@@ -15,7 +15,7 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-OPTIONAL = os.path.join(HERE, "..", "..", "toolkit", "optional_entries.h")
+OPTIONAL = os.path.join(HERE, "..", "..", "toolkit", "system", "optional_entries.h")
 
 VERSION_STRINGS = {"ProductName": "Quorvantile", "InternalName": "Quorvantile", "LegalTrademarks": "Quorvantile",
                    "OriginalFilename": "Quorvantile.scr", "FileVersion": "1.00", "ProductVersion": "1.00"}
@@ -51,9 +51,9 @@ def imports(executable, objdump):
 
 
 def optional_entries():
-    """The table's rows: {"library", "Name", "oldest", "without"}."""
+    """The table's rows, Name{"library", "Name", "oldest", "without"}, as (library, name, the row's own name)."""
     text = open(OPTIONAL, encoding="utf-8").read()
-    return re.findall(r'\{"([^"]+)",\s*"([^"]+)",\s*"[^"]*",\s*"[^"]*"\}', text)
+    return re.findall(r'(\w+)\{"([^"]+)",\s*"([^"]+)",\s*"[^"]*",\s*"[^"]*"\}', text)
 
 
 class Pe:
@@ -146,8 +146,9 @@ def main():
     problems += ["%s: %s lacks %s" % (system, dll, name) for system, lists in systems.items() for dll, name in used
                  if name not in lists.get(dll, ())]
     optional = optional_entries()
-    problems += ["%s is imported, but the program looks it up at run time" % name for library, name in optional
+    problems += ["%s is imported, but the program looks it up at run time" % name for _, library, name in optional
                  if name in {n for _, n in used}]
+    problems += ["the optional entry %s looks up %s" % (row, name) for row, _, name in optional if row != name]
     if not optional:
         problems.append("no optional entry points read from %s" % OPTIONAL)
     for problem in problems:

@@ -4,35 +4,13 @@
 
 #include <vector>
 
-#include "catalogue/pict_list.h"
-#include "catalogue/play_order.h"
 #include "saver/quorvantile_s.h"
-#include "settings/settings_values.h"
-#include "toolkit/system/app.h"
+#include "toolkit/controls/app.h"
 
 namespace Quorvantile_B {
 
-// The saver's steps, picture by picture, on one monitor the size of the screen.
 struct Saver_Test_Seam {
   using Monitor = Quorvantile_S::Monitor;
-  // The saver's window, shown, without its slideshow.
-  static Monitor& Open(Quorvantile_S& saver) {
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    saver.Create_Window();
-    saver.Move_Twips(0, 0, w * 15.0, h * 15.0);
-    saver.Add_Monitor({0, 0, w, h});
-    saver.Show();
-    return *saver.monitors_.front();
-  }
-  static void Next_Picture(Quorvantile_S& saver, Monitor& m) { saver.Next_Picture(m); }
-  static bool Step(Quorvantile_S& saver, Monitor& m) { return saver.Paint_Step(m); }
-  // Paints the monitor's picture to its end, yielding after every step as the saver does; the steps taken.
-  static long Paint(Quorvantile_S& saver, Monitor& m) {
-    long steps = 0;
-    for (; saver.Paint_Step(m); ++steps) toolkit::Do_Events();
-    return steps;
-  }
-  static std::int16_t& Play_Pos(Quorvantile_S& saver) { return saver.Play_Pos; }
 
   // A surface's pixels as 0x00RRGGBB, row by row from the top.
   static std::vector<DWORD> Pixels(const toolkit::Picture_Box& box) {
@@ -45,28 +23,47 @@ struct Saver_Test_Seam {
     return px;
   }
 
-  // A saver on one monitor the size of the screen, over a list of pictures in sequential order.
+  // The saver on one monitor the size of the screen, shown, without its slideshow: its pictures taken and painted
+  // step by step, the messages taken between two steps as the loop does.
   class Road {
    public:
-    Road(const std::vector<std::wstring>& pictures, int size_mode) {
-      Pict_List = {L""};
-      Pict_List.insert(Pict_List.end(), pictures.begin(), pictures.end());
-      Pict_Count = static_cast<std::int16_t>(pictures.size());
-      Size_Mode = static_cast<std::int16_t>(size_mode);
-      Change_Mode = 0;
-      Quorvantile_B::Play_Order.assign(pictures.size() + 1, 0);
-      Make_Play_Order();
-      monitor_ = &Open(saver_);
+    // The pictures as their paths, in the order and size the settings say.
+    Road(toolkit::App& app, const std::vector<std::wstring>& pictures, const Settings& settings)
+        : app_(app), saver_(app, settings, Catalogue_Of(pictures), L"") {
+      const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+      saver_.Create_Window();
+      saver_.Move_Twips(0, 0, w * 15.0, h * 15.0);
+      saver_.Add_Monitor({0, 0, w, h});
+      saver_.Show();
+      monitor_ = saver_.monitors_.front().get();
     }
-    void Next() { Next_Picture(saver_, *monitor_); }
-    bool Step() { return Saver_Test_Seam::Step(saver_, *monitor_); }
-    long Paint() { return Saver_Test_Seam::Paint(saver_, *monitor_); }
+    void Next() { saver_.Next_Picture(*monitor_); }
+    bool Step() { return saver_.Paint_Step(*monitor_); }
+    // Paints the picture to its end; the steps taken.
+    long Paint() {
+      long steps = 0;
+      for (; Step(); ++steps) app_.Run_Until([] { return true; });
+      return steps;
+    }
     const toolkit::Picture_Box& Master() const { return monitor_->Master; }
     const toolkit::Picture_Box& Display() const { return monitor_->Display; }
-    std::int16_t Play_Pos() { return Saver_Test_Seam::Play_Pos(saver_); }
-    std::vector<std::int16_t>& Play_Order() { return Quorvantile_B::Play_Order; }
+    const toolkit::Picture_Box& Pic_Orgn() const { return monitor_->Pic_Orgn; }
+    std::int16_t Play_Pos() const { return saver_.play_->Play_Pos; }
+    std::vector<std::int16_t>& Play_Order() { return saver_.play_->Play_Order; }
+    // The path that the next picture comes from.
+    const std::wstring& Next_Path() const {
+      return saver_.pictures_.Pict_List[static_cast<std::size_t>(
+          saver_.play_->Play_Order[static_cast<std::size_t>(saver_.play_->Play_Pos + 1)])];
+    }
 
    private:
+    static Catalogue Catalogue_Of(const std::vector<std::wstring>& pictures) {
+      Catalogue c;
+      c.Pict_List.insert(c.Pict_List.end(), pictures.begin(), pictures.end());
+      c.Pict_Count = static_cast<std::int16_t>(pictures.size());
+      return c;
+    }
+    toolkit::App& app_;
     Quorvantile_S saver_;
     Monitor* monitor_ = nullptr;
   };

@@ -15,11 +15,8 @@
 #include <vector>
 
 #include "catalogue/pict_list.h"
-#include "catalogue/play_order.h"
 #include "saver/quorvantile_s.h"
 #include "tests/soak/saver_test_seam.h"
-#include "settings/settings_values.h"
-#include "toolkit/system/app.h"
 #include "toolkit/portable/error_styles.h"
 
 using Clock = std::chrono::steady_clock;
@@ -58,10 +55,10 @@ unsigned Gdi_Objects() {
 
 
 // After the three passes Display holds Master's picture, with a white one-pixel frame.
-bool Painted_Exactly(const Saver_Test_Seam::Monitor& m) {
-  if (m.Display.Width() != m.Master.Width() || m.Display.Height() != m.Master.Height()) return false;
-  const int w = m.Master.Width(), h = m.Master.Height();
-  const auto shown = Saver_Test_Seam::Pixels(m.Display), master = Saver_Test_Seam::Pixels(m.Master);
+bool Painted_Exactly(const Saver_Test_Seam::Road& m) {
+  if (m.Display().Width() != m.Master().Width() || m.Display().Height() != m.Master().Height()) return false;
+  const int w = m.Master().Width(), h = m.Master().Height();
+  const auto shown = Saver_Test_Seam::Pixels(m.Display()), master = Saver_Test_Seam::Pixels(m.Master());
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * w + x;
@@ -79,41 +76,36 @@ int main(int argc, char** argv) {
   const int per_mode = argc > 2 ? atoi(argv[2]) : 300;
   OleInitialize(nullptr);
 
-  Kind_Flag = {1, 1, 1, 1};
-  Make_Pict_List(folder);
-  std::printf("soak: %d pictures listed in %ls\n", Pict_Count, folder.c_str());
-  if (Pict_Count == 0) return 1;
+  const Catalogue pictures = Make_Pict_List(folder, {1, 1, 1, 1});
+  std::printf("soak: %d pictures listed in %ls\n", pictures.Pict_Count, folder.c_str());
+  if (pictures.Pict_Count == 0) return 1;
   // A file another program holds locked, and one deleted after the scan.
   const HANDLE locked =
       CreateFileW((folder + L"\\bad-locked.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   DeleteFileW((folder + L"\\bad-deleted.bmp").c_str());
 
-  Quorvantile_S saver;
-  Saver_Test_Seam::Monitor& monitor = Saver_Test_Seam::Open(saver);
-
+  toolkit::App app;
   int shown = 0, bad = 0, good_painted = 0, good_not_painted = 0, abandoned = 0;
   double slowest = 0;
   std::size_t memory_start = 0, memory_end = 0;
   unsigned gdi_start = 0, gdi_end = 0;
   const std::wstring moved = folder + L"-moved";
   for (const std::int16_t mode : {0, 1}) {
-    Size_Mode = mode;
-    Change_Mode = 1;
-    Play_Order.assign(static_cast<std::size_t>(Pict_Count) + 1, 0);
-    Make_Play_Order();
-    Saver_Test_Seam::Play_Pos(saver) = 0;
+    Settings settings;
+    settings.Size_Mode = mode;
+    settings.Change_Mode = 1;
+    Saver_Test_Seam::Road monitor(
+        app, {pictures.Pict_List.begin() + 1, pictures.Pict_List.begin() + 1 + pictures.Pict_Count}, settings);
     for (int i = 0; i < per_mode; ++i) {
       // For the last pictures of the run the whole folder is gone.
       if (mode == 1 && i == per_mode - 20) MoveFileW(folder.c_str(), moved.c_str());
-      const std::wstring& path = Pict_List[static_cast<std::size_t>(
-          Play_Order[static_cast<std::size_t>(Saver_Test_Seam::Play_Pos(saver) + 1)])];
+      const std::wstring path = monitor.Next_Path();
       const bool is_bad =
           path.find(L"\\bad-") != std::wstring::npos || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
       if (getenv("QV_SOAK_TRACE")) std::printf("soak: %d %ls\n", shown + 1, path.c_str()), std::fflush(stdout);
       const auto start = Clock::now();
-      toolkit::Resume_Next([&] { Saver_Test_Seam::Next_Picture(saver, monitor); });
-      const bool completed = Saver_Test_Seam::Paint(saver, monitor) > 0;
-      toolkit::Do_Events();
+      toolkit::Resume_Next([&] { monitor.Next(); });
+      const bool completed = monitor.Paint() > 0;
       slowest = std::max(slowest, std::chrono::duration<double>(Clock::now() - start).count());
       ++shown;
       abandoned += !completed;
@@ -121,7 +113,7 @@ int main(int argc, char** argv) {
         ++bad;
       } else if (completed && Painted_Exactly(monitor)) {
         ++good_painted;
-      } else if (monitor.Master.Width() > 2 && monitor.Master.Height() > 2) {
+      } else if (monitor.Master().Width() > 2 && monitor.Master().Height() > 2) {
         ++good_not_painted;
         std::printf("soak: not painted exactly: %ls\n", path.c_str());
       }

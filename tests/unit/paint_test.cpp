@@ -96,14 +96,15 @@ TEST(Prep_Paint, ColoursEmphasisTheBorderAndAShuffleOfEveryPixel) {
   EXPECT_EQ(Emph_Color({1, 1, 0}, 2, Pass_Emphasis[0]), 1u + 256);
   for (const Emphasis& e : Pass_Emphasis) EXPECT_EQ(Emph_Color({90, 90, 90}, 270, e), 90u * 0x010101);  // grey stays
 
-  const Painting shuffled = Prep_Paint(Grid<std::int32_t>(37, 23), 37, 23, 100);
+  toolkit::Random_Generator rnd;
+  const Painting shuffled = Prep_Paint(Grid<std::int32_t>(37, 23), 37, 23, 100, rnd);
   Points seen;
   for (std::int32_t i = 1; i <= shuffled.Pix_Count; ++i)
     seen.insert({shuffled.Seed_Order[i].X, shuffled.Seed_Order[i].Y});
   EXPECT_EQ(seen.size(), 37u * 23u);
   EXPECT_FALSE(shuffled.Seed_Order[1].X == 0 && shuffled.Seed_Order[1].Y == 0 && shuffled.Seed_Order[2].X == 1);
   for (const auto& [w, h] : {std::pair{32768, 1}, {1, 32768}, {0, 1}})  // too wide or high, or empty
-    EXPECT_THROW(Prep_Paint(Grid<std::int32_t>(1, 1), w, h, 100), toolkit::Run_Error) << w << " x " << h;
+    EXPECT_THROW(Prep_Paint(Grid<std::int32_t>(1, 1), w, h, 100, rnd), toolkit::Run_Error) << w << " x " << h;
 }
 
 TEST(Painting, TheWindowIsStrictAndTheStepsPaintWhatTheNestedLoopsPaintedAndThePictureAtTheEnd) {

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "catalogue/pict_list.h"
-#include "settings/settings_values.h"
 #include "tests/unit/fake_file_system.h"
 #include "toolkit/portable/dir_search.h"
 
@@ -14,18 +13,19 @@ using Names = std::vector<std::wstring>;
 
 namespace {
 
-// The list built from the folder, after adding these entries to it (all kinds on).
-Names Listed(const std::wstring& folder, std::initializer_list<std::pair<const wchar_t*, int>> entries = {}) {
+// The list built from the folder, after adding these entries to it.
+Names Listed(const std::wstring& folder, std::initializer_list<std::pair<const wchar_t*, int>> entries = {},
+             const Kind_Flags& kinds = {1, 1, 1, 1}) {
   for (const auto& [path, attr] : entries) fake_fs::Add(path, attr);
-  Make_Pict_List(folder);
-  return {Pict_List.begin() + 1, Pict_List.begin() + 1 + Pict_Count};
+  const Catalogue pictures = Make_Pict_List(folder, kinds);
+  EXPECT_EQ(pictures.Pict_List.size(), static_cast<std::size_t>(pictures.Pict_Count) + 1);
+  return {pictures.Pict_List.begin() + 1, pictures.Pict_List.end()};
 }
 
 class Pict_List_Test : public ::testing::Test {
   void SetUp() override {
     fake_fs::Clear();
     fake_fs::Add(L"C:\\p", A::Directory);
-    Kind_Flag = {1, 1, 1, 1};
   }
 };
 
@@ -47,16 +47,14 @@ TEST_F(Pict_List_Test, ThreePassesKeepExactAttributeValuesAndTheSortIsByCharacte
 }
 
 TEST_F(Pict_List_Test, OnlyKindsSwitchedToExactlyOneAreListedAnUnreadableFileEndsItsWalkAndARebuildStartsAfresh) {
-  Kind_Flag = {1, 2, 0, 1};
-  EXPECT_EQ(Listed(L"C:\\p", {{L"C:\\p\\a.bmp", 0}, {L"C:\\p\\b.gif", 0}, {L"C:\\p\\c.jpg", 0}, {L"C:\\p\\d.wmf", 0}}),
+  EXPECT_EQ(Listed(L"C:\\p", {{L"C:\\p\\a.bmp", 0}, {L"C:\\p\\b.gif", 0}, {L"C:\\p\\c.jpg", 0}, {L"C:\\p\\d.wmf", 0}},
+                   {1, 2, 0, 1}),
             (Names{L"C:\\p\\a.bmp", L"C:\\p\\d.wmf"}));
-  Kind_Flag = {1, 1, 1, 1};
   fake_fs::Add(L"C:\\q\\1.jpg", 0);
   fake_fs::Add(L"C:\\q\\2.jpg", 0, false);
   EXPECT_EQ(Listed(L"C:\\q", {{L"C:\\q\\3.jpg", 0}, {L"C:\\q\\4.gif", 0}}), (Names{L"C:\\q\\1.jpg", L"C:\\q\\4.gif"}));
   EXPECT_EQ(Listed(L""), Names{});
-  Kind_Flag = {0, 0, 0, 0};
-  EXPECT_EQ(Listed(L"C:\\p"), Names{});
+  EXPECT_EQ(Listed(L"C:\\p", {}, {0, 0, 0, 0}), Names{});
 }
 
 TEST_F(Pict_List_Test, TheListStopsAt32767EntriesInFindOrderThenSorts) {

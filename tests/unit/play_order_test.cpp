@@ -1,25 +1,31 @@
-// The play order of one pass: sequential, or a random permutation built position by position.
+// The play order of one pass: sequential, or a random permutation built position by position; and the slideshow's
+// way through it, pass after pass.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <memory>
 
-#include "catalogue/pict_list.h"
 #include "catalogue/play_order.h"
-#include "settings/settings_values.h"
 #include "toolkit/portable/random.h"
 
 using namespace Quorvantile_B;
 
 namespace {
 
-std::vector<int> Order_Of(int count, int mode, const Draw& draw = Clock_Reseeded_Draw) {
-  Change_Mode = static_cast<std::int16_t>(mode);
-  Pict_Count = static_cast<std::int16_t>(count);
-  Play_Order.assign(static_cast<std::size_t>(count) + 1, 0);
-  Make_Play_Order(draw);
-  return {Play_Order.begin() + 1, Play_Order.end()};
+// Draws from the clock-reseeded generator, as the saver's.
+Draw Clock_Draws() {
+  auto generator = std::make_shared<toolkit::Random_Generator>();
+  return [generator] {
+    generator->Reseed(toolkit::Timer());
+    return generator->Next();
+  };
+}
+
+std::vector<int> Order_Of(int count, int mode, const Draw& draw = Clock_Draws()) {
+  std::vector<std::int16_t> order(static_cast<std::size_t>(count) + 1, 0);
+  Make_Play_Order(order, static_cast<std::int16_t>(count), static_cast<std::int16_t>(mode), draw);
+  return {order.begin() + 1, order.end()};
 }
 
 // Draws that give the ranks r (the remaining count goes down from the list's size).
@@ -36,11 +42,12 @@ TEST(Play_Order, SequentialOrEachPositionTakingTheRthIndexNotYetPlaced) {
   EXPECT_EQ(Order_Of(4, 1, Ranks({2, 3, 1, 1})), (std::vector<int>{2, 4, 1, 3}));
   EXPECT_EQ(Order_Of(5, 1, Ranks({5, 4, 3, 2, 1})), (std::vector<int>{5, 4, 3, 2, 1}));
   EXPECT_EQ(Order_Of(1, 1, Ranks({1})), (std::vector<int>{1}));
-  // An empty list leaves the order untouched.
-  Pict_Count = 0;
-  Play_Order.assign(3, 7);
-  Make_Play_Order();
-  EXPECT_EQ(Play_Order, (std::vector<std::int16_t>{7, 7, 7}));
+  // An empty list, or an order too small for the list, is left untouched.
+  for (const int count : {0, 3}) {
+    std::vector<std::int16_t> order(3, 7);
+    Make_Play_Order(order, static_cast<std::int16_t>(count), 0, Clock_Draws());
+    EXPECT_EQ(order, (std::vector<std::int16_t>{7, 7, 7})) << count;
+  }
 }
 
 TEST(Play_Order, AnyNonZeroSettingShufflesEveryIndexOnceAndUniformly) {
@@ -59,4 +66,36 @@ TEST(Play_Order, AnyNonZeroSettingShufflesEveryIndexOnceAndUniformly) {
   const double first = g.Next();
   g.Reseed(1.0);
   EXPECT_NE(g.Next(), first);
+}
+
+// Pass after pass: the positions 1 to the count, then back to 0 with the order built anew (a draw a picture in
+// random order), but never for one picture.
+TEST(Play_List, EachPassGoesThroughTheOrderThenBuildsItAnewButWithOnePicture) {
+  struct Row {
+    int Count, Mode;
+    std::vector<int> Indices, Positions;  // what Next gives, and Play_Pos after it, over two passes
+    int Draws;                            // the draws made, the first order's included
+  };
+  const Row rows[] = {
+      {3, 0, {1, 2, 3, 1, 2, 3}, {1, 2, 0, 1, 2, 0}, 0},
+      {3, 1, {3, 2, 1, 3, 2, 1}, {1, 2, 0, 1, 2, 0}, 9},
+      {1, 1, {1, 1, 1}, {0, 0, 0}, 1},
+      {1, 0, {1, 1}, {0, 0}, 0},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(testing::Message() << r.Count << " pictures, order setting " << r.Mode);
+    int draws = 0;
+    Play_List list(static_cast<std::int16_t>(r.Count), static_cast<std::int16_t>(r.Mode), [&draws] {
+      ++draws;
+      return 0.99;  // the last index still free
+    });
+    std::vector<int> indices, positions;
+    for (std::size_t i = 0; i < r.Indices.size(); ++i) {
+      indices.push_back(list.Next());
+      positions.push_back(list.Play_Pos);
+    }
+    EXPECT_EQ(indices, r.Indices);
+    EXPECT_EQ(positions, r.Positions);
+    EXPECT_EQ(draws, r.Draws);
+  }
 }

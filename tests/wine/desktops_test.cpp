@@ -44,7 +44,8 @@ TEST(Dpi, TheSaverPaintsTheWholeScreen) {
 TEST(Dpi, TheDialogScalesAndAMoveToAnotherDpiLaysItOutAgain) {
   const int dpi = toolkit::System_Dpi();
   ASSERT_GT(dpi, 96) << "run at 144 or 192 dpi";
-  Quorvantile_B::Quorvantile_P d;
+  toolkit::App app;
+  Quorvantile_B::Quorvantile_P d(app, {}, {});
   d.Load();
   d.Show();
   const Dialog_View v(d.Hwnd());

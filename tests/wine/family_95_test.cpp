@@ -102,7 +102,7 @@ TEST(Family_95, EveryTextGoesThroughTheEightBitFunctions) {
     const auto trace = Trace_Length();
     Open_Dialog d(L"family95_dialog", folder, {}, nullptr, true);
     ASSERT_NE(d.window, nullptr);
-    EXPECT_EQ(d.Items(), (std::vector<std::wstring>{L"夕焼け.bmp", L"港.bmp"}));
+    EXPECT_TRUE(Wait_For([&] { return d.Items() == std::vector<std::wstring>{L"夕焼け.bmp", L"港.bmp"}; }));
     d.Click_Item(L"港.bmp");
     EXPECT_TRUE(Wait_For([&] { return Caption_Of(d, Size_Element) == L"320 * 240"; }));
     ASSERT_TRUE(Choose_Desktop_Folder(d, L"qv98"));

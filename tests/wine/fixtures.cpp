@@ -95,10 +95,14 @@ void Dialog_View::Click(HWND holder, int x, int y, bool right) const {
   Sync();
 }
 
+// Once the list shows the item: the dialog fills it a share at a time.
 void Dialog_View::Click_Item(const std::wstring& name) const {
-  const auto items = Items();
+  std::vector<std::wstring> items;
+  ASSERT_TRUE(Wait_For([&] {
+    items = Items();
+    return std::find(items.begin(), items.end(), name) != items.end();
+  })) << "no item " << toolkit::To_Ansi(name);
   const auto at = std::find(items.begin(), items.end(), name) - items.begin();
-  ASSERT_LT(static_cast<std::size_t>(at), items.size()) << "no item " << toolkit::To_Ansi(name);
   const auto height = static_cast<int>(Ask(List, LB_GETITEMHEIGHT));
   Click(List, 20, static_cast<int>(at) * height + height / 2);
   EXPECT_TRUE(Wait_For([&] { return Ask(List, LB_GETCURSEL) == at; }));

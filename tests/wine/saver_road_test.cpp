@@ -139,6 +139,7 @@ TEST(Saver_Road, EachPictureTakesItsRoadAsTheSlideshowSaysStepByStep) {
                    (std::array<LONG, 4>{411, 308, 612, 459}));
        }},
   };
+  toolkit::App app;
   Install install(L"road");
   const std::wstring pics = install.Path(L"pics\\");
   CreateDirectoryW(pics.c_str(), nullptr);
@@ -158,7 +159,9 @@ TEST(Saver_Road, EachPictureTakesItsRoadAsTheSlideshowSaysStepByStep) {
     SCOPED_TRACE(row.What);
     std::vector<std::wstring> paths;
     for (const auto& name : row.Pictures) paths.push_back(pics + name);
-    Road road(paths, row.Size_Mode);
+    Quorvantile_B::Settings settings;
+    settings.Size_Mode = static_cast<std::int16_t>(row.Size_Mode);
+    Road road(app, paths, settings);
     row.Check(road);
   }
 }

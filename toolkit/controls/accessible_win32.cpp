@@ -156,8 +156,7 @@ class Accessible final : public IAccessible {
 }  // namespace
 
 LRESULT Answer_Get_Object(HWND hwnd, WPARAM wp, LPARAM lp, const Accessible_Tree& tree) {
-  using Lresult_From_Object = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
-  const auto answer = Optional<Lresult_From_Object>("LresultFromObject");
+  const auto answer = Entry_Point(Optional::LresultFromObject);
   if (static_cast<LONG>(lp) != OBJID_CLIENT || !answer) return Default_Procedure(hwnd, WM_GETOBJECT, wp, lp);
   // COM counts the object's references: this owner holds the first, the system takes its own.
   Com_Ptr<IAccessible> object;

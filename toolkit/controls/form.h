@@ -1,9 +1,13 @@
 #pragma once
 // A form: a top-level window owned by the program's hidden owner window, with the controls it holds. Derived
 // forms override the handlers they need.
+#include <map>
 #include <string>
 
+#include "toolkit/controls/app.h"
 #include "toolkit/controls/holder.h"
+#include "toolkit/system/handles.h"
+#include "toolkit/system/pointer.h"
 
 namespace toolkit {
 
@@ -11,7 +15,7 @@ enum class Border_Style { None, Fixed_Single };
 
 class Form : public Holder {
  public:
-  Form(std::wstring caption, Border_Style border);
+  Form(App& app, std::wstring caption, Border_Style border);
 
   // Creates the window, hidden, and runs Form_Load.
   void Load();
@@ -19,9 +23,9 @@ class Form : public Holder {
   void Show();
   // Shows the form and leaves the keyboard where it is.
   void Show_Inactive();
-  // Shows the form and returns once it has been unloaded. Tab moves between its controls, Esc and Enter
-  // reach Form_Cancel_Key and Form_Default_Key, and Enter on a focused button presses it.
-  void Show_Modal();
+  // Shows the form as a dialog: Tab moves between its controls, Esc and Enter reach Form_Cancel_Key and
+  // Form_Default_Key, and Enter on a focused button presses it.
+  void Show_As_Dialog();
   // Unloads the form: Form_Unload runs, then the window goes.
   void Unload();
 
@@ -32,11 +36,23 @@ class Form : public Holder {
   double Outer_Width_Twips(int client_w) const;
   double Outer_Height_Twips(int client_h) const;
 
-  // Gives a modal form that is active the keys meant for it, before the message is dispatched; true when
-  // taken. Every message loop and every yield asks this, so that the keys act the same everywhere.
-  static bool Take_Modal_Keys(MSG& msg);
+  // Gives a dialog form that is active the keys meant for it, before the message is dispatched; true when taken.
+  static bool Take_Dialog_Keys(MSG& msg);
+  // The form that a window of the program belongs to, or null.
+  static Form* Of(HWND hwnd);
+
+  // The caption's icon, from the program's resources.
+  void Set_Icon(int resource_id);
+  // The program's hand pointer, from its resources, which the form's controls show where they ask for it.
+  void Set_Hand_Pointer(int resource_id) { hand_resource_ = resource_id; }
+  HCURSOR Hand_Cursor(int dpi);
+  // The application-wide pointer shape over the form's windows, which overrides every control's own while it is
+  // set (the hourglass during longer work); shown at once.
+  void Set_Screen_Pointer(Screen_Pointer pointer);
+  Screen_Pointer Screen_Pointer_Now() const { return screen_pointer_; }
 
  protected:
+  App& Program() const { return app_; }
   // Creates the window, hidden, without running Form_Load.
   void Create_Window();
   virtual void Form_Load() {}
@@ -67,11 +83,15 @@ class Form : public Holder {
   bool Modal_Key(const MSG& msg);
   void Run_Form_Unload();
 
+  App& app_;
   std::wstring caption_;
   Border_Style border_;
   COLORREF back_color_ = RGB(0, 0, 0);
-  bool modal_ = false;
+  bool dialog_ = false;
   bool unloaded_ = false;
+  int hand_resource_ = 0;
+  std::map<int, Cursor> hands_;  // by size
+  Screen_Pointer screen_pointer_ = Screen_Pointer::Default;
 };
 
 }  // namespace toolkit

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "toolkit/system/app.h"
 #include "toolkit/controls/command_button.h"
 #include "toolkit/system/gdi.h"
 #include "toolkit/system/optional_entries.h"
@@ -11,7 +10,8 @@
 
 namespace toolkit {
 
-Form::Form(std::wstring caption, Border_Style border) : caption_(std::move(caption)), border_(border) {}
+Form::Form(App& app, std::wstring caption, Border_Style border)
+    : app_(app), caption_(std::move(caption)), border_(border) {}
 
 void Form::Load() {
   Create_Window();
@@ -24,7 +24,7 @@ DWORD Form::Style() const {
 }
 
 void Form::Create_Window() {
-  Create(L"Quorvantile_Form", WS_EX_CONTROLPARENT, caption_, Style(), 0, 0, 0, 0, Owner_Window());
+  Create(L"Quorvantile_Form", WS_EX_CONTROLPARENT, caption_, Style(), 0, 0, 0, 0, app_.Owner());
   Bind_Windowless();
 }
 
@@ -40,19 +40,35 @@ void Form::Show_Inactive() {
   UpdateWindow(Hwnd());
 }
 
-void Form::Show_Modal() {
+void Form::Show_As_Dialog() {
+  dialog_ = true;
   Show();
-  modal_ = true;
-  MSG msg;
-  while (!unloaded_ && Get_Message(msg)) {
-    if (!Take_Modal_Keys(msg)) Dispatch_Message(msg);
-  }
 }
 
-bool Form::Take_Modal_Keys(MSG& msg) {
+bool Form::Take_Dialog_Keys(MSG& msg) {
   auto* form = dynamic_cast<Form*>(Window::From(GetActiveWindow()));
-  if (!form || !form->modal_ || !form->Hwnd()) return false;
+  if (!form || !form->dialog_ || !form->Hwnd()) return false;
   return form->Modal_Key(msg) || Is_Dialog_Message(form->Hwnd(), msg);
+}
+
+Form* Form::Of(HWND hwnd) { return hwnd ? dynamic_cast<Form*>(Window::From(GetAncestor(hwnd, GA_ROOT))) : nullptr; }
+
+void Form::Set_Icon(int resource_id) {
+  Send_Message(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Program_Icon(resource_id)));
+}
+
+// One cursor a size, loaded once: the file holds 32 and 64 pixels, the system scales between.
+HCURSOR Form::Hand_Cursor(int dpi) {
+  if (!hand_resource_) return nullptr;
+  const int size = Scale(32, dpi);
+  auto found = hands_.find(size);
+  if (found == hands_.end()) found = hands_.emplace(size, Program_Cursor(hand_resource_, size)).first;
+  return found->second.Get();
+}
+
+void Form::Set_Screen_Pointer(Screen_Pointer pointer) {
+  screen_pointer_ = pointer;
+  Show_Pointer_Now(pointer);
 }
 
 // Esc and Enter within the form; Enter on a focused button presses that button.
@@ -99,8 +115,7 @@ void Form::Move_Twips(double left, double top, double width, double height) {
 RECT Form::Outer_Rect(int client_w, int client_h) const {
   RECT r{0, 0, client_w, client_h};
   // Windows 10 (1607) and later size the frame for the dpi of the form's own monitor.
-  using Adjust_For_Dpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  const auto adjust = Optional<Adjust_For_Dpi>("AdjustWindowRectExForDpi");
+  const auto adjust = Entry_Point(Optional::AdjustWindowRectExForDpi);
   if (!adjust || !adjust(&r, Style(), FALSE, WS_EX_CONTROLPARENT, static_cast<UINT>(Window_Dpi(Hwnd()))))
     AdjustWindowRectEx(&r, Style(), FALSE, WS_EX_CONTROLPARENT);
   return r;

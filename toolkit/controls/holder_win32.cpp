@@ -1,5 +1,6 @@
 #include "toolkit/controls/holder.h"
 
+#include "toolkit/controls/form.h"
 #include "toolkit/system/pointer.h"
 #include "toolkit/system/screen.h"
 
@@ -23,7 +24,10 @@ LRESULT Holder::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
       for (const Child_Control* c : children_)
         if (c->Control_Hwnd() == under) hand = c->Hand_Pointer;
     }
-    return Apply_Pointer(hand, Window_Dpi(Hwnd()));
+    // The pointer shapes are the form's.
+    Form* form = Form::Of(Hwnd());
+    return Apply_Pointer(form ? form->Screen_Pointer_Now() : Screen_Pointer::Default,
+                         hand && form ? form->Hand_Cursor(Window_Dpi(Hwnd())) : nullptr);
   }
   if (msg == WM_COMMAND && lp != 0) {
     for (Child_Control* c : children_)

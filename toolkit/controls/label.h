@@ -20,9 +20,6 @@ class Label : public Windowless_Control {
     Invalidate();
   }
   const std::wstring& Caption() const { return caption_; }
-  // For a caption that changes faster than a screen can show: it is redrawn at most every 16 ms. The next
-  // Set_Caption shows whatever it holds then.
-  void Set_Caption_Throttled(std::wstring caption);
 
   Alignment Align = Alignment::Left;
   bool Border = false;
@@ -37,7 +34,6 @@ class Label : public Windowless_Control {
 
  private:
   std::wstring caption_;
-  unsigned long last_drawn_ = 0;
 };
 
 }  // namespace toolkit

@@ -5,14 +5,6 @@
 
 namespace toolkit {
 
-void Label::Set_Caption_Throttled(std::wstring caption) {
-  caption_ = std::move(caption);
-  const DWORD now = GetTickCount();
-  if (now - last_drawn_ < 16) return;
-  last_drawn_ = now;
-  Invalidate();
-}
-
 void Label::Paint(HDC dc) const {
   RECT r = Rect();
   if (!Transparent) {

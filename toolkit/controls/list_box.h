@@ -13,8 +13,11 @@ class List_Box : public Child_Control {
  public:
   void Create(Holder& holder, int left, int top, int width, int height, HFONT font);
   HWND Control_Hwnd() const override { return hwnd_.Get(); }
-  // Replaces every item at once, the list drawn once at the end.
-  void Set_Items(const std::vector<std::wstring>& items);
+  // A fill in shares: the list is emptied and not drawn from the start, holding room for the items given, until
+  // the end.
+  void Start_Fill(std::size_t items, std::size_t characters);
+  void Add(const std::wstring& item);
+  void End_Fill();
   void Clear();
   int List_Count() const;
   // The selected item's index from 0, or -1.

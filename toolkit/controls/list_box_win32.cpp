@@ -13,13 +13,15 @@ void List_Box::Create(Holder& holder, int left, int top, int width, int height, 
   holder.Add_Child(*this);
 }
 
-void List_Box::Set_Items(const std::vector<std::wstring>& items) {
+void List_Box::Start_Fill(std::size_t items, std::size_t characters) {
   Send_Message(hwnd_.Get(), WM_SETREDRAW, FALSE, 0);
   Send_Message(hwnd_.Get(), LB_RESETCONTENT, 0, 0);
-  std::size_t bytes = 0;
-  for (const auto& item : items) bytes += (item.size() + 1) * sizeof(wchar_t);
-  Send_Message(hwnd_.Get(), LB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
-  for (const auto& item : items) List_Add(hwnd_.Get(), item);
+  Send_Message(hwnd_.Get(), LB_INITSTORAGE, items, static_cast<LPARAM>((characters + items) * sizeof(wchar_t)));
+}
+
+void List_Box::Add(const std::wstring& item) { List_Add(hwnd_.Get(), item); }
+
+void List_Box::End_Fill() {
   Send_Message(hwnd_.Get(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd_.Get(), nullptr, TRUE);
 }

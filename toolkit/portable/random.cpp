@@ -30,10 +30,8 @@ double Random_Generator::Next() {
   return static_cast<double>(Mix(state_) >> 11) * 0x1.0p-53;
 }
 
-Random_Generator& Rnd() {
-  static Random_Generator generator(
-      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  return generator;
+Random_Generator Random_Generator::From_Clock() {
+  return Random_Generator(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 double Timer() {

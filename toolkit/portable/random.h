@@ -10,6 +10,8 @@ namespace toolkit {
 class Random_Generator {
  public:
   explicit Random_Generator(std::uint64_t state = 0x9E3779B97F4A7C15ull) : state_(state) {}
+  // A generator whose state starts from the clock.
+  static Random_Generator From_Clock();
   void Reseed(double clock);
   // Uniform in [0, 1) with 53 bits of resolution.
   double Next();
@@ -17,9 +19,6 @@ class Random_Generator {
  private:
   std::uint64_t state_;
 };
-
-// The program's one generator.
-Random_Generator& Rnd();
 
 // Seconds since midnight, with the clock's full resolution.
 double Timer();

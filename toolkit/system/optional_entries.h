@@ -1,12 +1,14 @@
 #pragma once
-// The system's entry points that not every Windows the program runs on has. Each is looked up at run time
-// from this table, which says the oldest Windows that has it and what the program does without it. None is
-// imported directly: the import check (tests/imports/check_scr.py) reads the table and fails on any of them
-// among the executable's imports.
-#include <string_view>
+// The system's entry points that not every Windows the program runs on has. Each is looked up at run time from this
+// table, which gives its function type, its library, the oldest Windows that has it and what the program does
+// without it. None is imported directly: the import check (tests/imports/check_scr.py) reads the table and fails on
+// any of them among the executable's imports. A caller names an entry in code, and gets a pointer of its type.
+#include <windows.h>
+#include <objbase.h>
 
 namespace toolkit {
 
+template <class Fn>
 struct Optional_Entry {
   const char* Library;
   const char* Name;
@@ -14,23 +16,31 @@ struct Optional_Entry {
   const char* Without;  // what the program does without it
 };
 
+namespace Optional {
 // clang-format off
-inline constexpr Optional_Entry Optional_Entries[] = {
-  {"user32.dll",   "GetDpiForWindow",          "Windows 10 1607",   "the screen's dpi for every window"},
-  {"user32.dll",   "AdjustWindowRectExForDpi", "Windows 10 1607",   "AdjustWindowRectEx, at the screen's dpi"},
-  {"kernel32.dll", "GetLongPathNameW",         "Windows 98, 2000",  "a stored short folder shown as it is"},
-  {"oleacc.dll",   "LresultFromObject",        "Windows 98, 2000",  "the system's own answer to a screen reader"},
-  {"mpr.dll",      "PwdChangePasswordA",       "Windows 95",        "no password change (the NT family has none)"},
-  {"password.cpl", "VerifyScreenSavePwd",      "Windows 95",        "the saver ends unless a password is set"},
-};
+inline constexpr Optional_Entry<UINT(WINAPI*)(HWND)>
+  GetDpiForWindow{"user32.dll", "GetDpiForWindow", "Windows 10 1607", "the screen's dpi for every window"};
+inline constexpr Optional_Entry<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>
+  AdjustWindowRectExForDpi{"user32.dll", "AdjustWindowRectExForDpi", "Windows 10 1607", "AdjustWindowRectEx, at the screen's dpi"};
+inline constexpr Optional_Entry<DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD)>
+  GetLongPathNameW{"kernel32.dll", "GetLongPathNameW", "Windows 98, 2000", "a stored short folder shown as it is"};
+inline constexpr Optional_Entry<LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN)>
+  LresultFromObject{"oleacc.dll", "LresultFromObject", "Windows 98, 2000", "the system's own answer to a screen reader"};
+inline constexpr Optional_Entry<DWORD(WINAPI*)(LPCSTR, HWND, UINT, UINT)>
+  PwdChangePasswordA{"mpr.dll", "PwdChangePasswordA", "Windows 95", "no password change (the NT family has none)"};
+inline constexpr Optional_Entry<BOOL(WINAPI*)(HWND)>
+  VerifyScreenSavePwd{"password.cpl", "VerifyScreenSavePwd", "Windows 95", "the saver ends unless a password is set"};
 // clang-format on
+}  // namespace Optional
 
-// The entry point of the table by that name, as the function type Fn; null where the system lacks it. Its
+// The address of an entry point in a library, looked up once, found or not; null where the system lacks it. The
 // library is loaded on first use and stays loaded to the end of the program.
-void* Optional_Entry_Address(std::string_view name);
+void* Entry_Point_Address(const char* library, const char* name);
+
+// The entry point, as its function type; null where the system lacks it.
 template <class Fn>
-Fn Optional(std::string_view name) {
-  return reinterpret_cast<Fn>(Optional_Entry_Address(name));
+Fn Entry_Point(const Optional_Entry<Fn>& entry) {
+  return reinterpret_cast<Fn>(Entry_Point_Address(entry.Library, entry.Name));
 }
 
 }  // namespace toolkit

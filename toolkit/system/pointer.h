@@ -1,20 +1,18 @@
 #pragma once
-// Mouse pointers: the program's hand pointer, and the application-wide pointer shape that overrides every
-// control's own while it is set (the hourglass during longer work).
+// Mouse pointers: the application-wide pointer shape that overrides every control's own while it is set (the
+// hourglass during longer work), and the pointer a window sets over itself.
 #include <windows.h>
 
 namespace toolkit {
 
 enum class Screen_Pointer { Default = 0, Hourglass = 11 };
 
-// Sets the application-wide pointer and shows the pointer that now belongs under the mouse, at once.
-void Set_Screen_Pointer(Screen_Pointer pointer);
+// Sets the pointer for a window that received WM_SETCURSOR: the hourglass while the screen pointer is one, else the
+// hand where one is given, else the arrow. Returns TRUE for the window procedure.
+LRESULT Apply_Pointer(Screen_Pointer screen, HCURSOR hand);
 
-// The hand with raised index finger, from the executable's resources, sized for the dpi.
-HCURSOR Hand_Cursor(int dpi);
-
-// Sets the pointer for a window that received WM_SETCURSOR: the screen pointer when one is set, else the
-// hand where wants_hand, else the arrow. Returns TRUE for the window procedure.
-LRESULT Apply_Pointer(bool wants_hand, int dpi);
+// Shows the screen pointer at once, and lets the window under the mouse choose again, rather than when the mouse
+// next moves.
+void Show_Pointer_Now(Screen_Pointer screen);
 
 }  // namespace toolkit

@@ -26,6 +26,9 @@ Dots_Per_Inch Screen_Dpi();
 inline int System_Dpi() { return Screen_Dpi().Y; }
 // The dots per inch of the monitor that shows the window, where the system tells it; else the screen's.
 int Window_Dpi(HWND hwnd);
+// The screen's twips per pixel (15 on a usual 96-dpi display).
+inline double Twips_Per_Pixel_X() { return 1440.0 / Screen_Dpi().X; }
+inline double Twips_Per_Pixel_Y() { return 1440.0 / Screen_Dpi().Y; }
 // A length of the 96-dpi layout at another dpi.
 inline int Scale(int length, int dpi) { return MulDiv(length, dpi, 96); }
 

@@ -46,8 +46,7 @@ Dots_Per_Inch Screen_Dpi() {
 
 int Window_Dpi(HWND hwnd) {
   // Windows 10 (1607) and later know each monitor's dpi.
-  using Get_Dpi_For_Window = UINT(WINAPI*)(HWND);
-  const auto get = Optional<Get_Dpi_For_Window>("GetDpiForWindow");
+  const auto get = Entry_Point(Optional::GetDpiForWindow);
   const UINT dpi = get && hwnd ? get(hwnd) : 0;
   return dpi > 0 ? static_cast<int>(dpi) : System_Dpi();
 }

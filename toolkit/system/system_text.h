@@ -24,7 +24,7 @@ std::wstring Module_Path();
 HMODULE Load_Library(const char* name);
 
 // Window classes, windows and their texts and longs.
-void Register_Class(const wchar_t* name, WNDPROC procedure);  // once; the arrow pointer and the program's icon
+void Register_Class(const wchar_t* name, WNDPROC procedure);  // once; with the arrow pointer
 // Raises a run-time error when the system makes no window.
 HWND Create_Window(DWORD ex_style, const wchar_t* class_name, const std::wstring& text, DWORD style, int x, int y,
                    int w, int h, HWND parent, void* param);
@@ -52,6 +52,7 @@ HFONT Create_Font(int height, bool underline, BYTE charset, const std::wstring& 
 void Draw_Text(HDC dc, const std::wstring& text, RECT& r, UINT format);
 HCURSOR System_Cursor(int id);             // IDC_ARROW, IDC_WAIT, ... as numbers
 HCURSOR Program_Cursor(int id, int size);  // from the executable, the size nearest to size x size
+HICON Program_Icon(int id);                // from the executable
 std::vector<unsigned char> Resource_Bytes(int id, int type);
 
 // Files and folders.

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "resources/resource_ids.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/optional_entries.h"
 #include "toolkit/portable/run_error.h"
@@ -23,13 +22,12 @@ struct Ansi {
 
 // A window class registered once, in either character set.
 template <class Window_Class, class Char, class Class_Info, class Register>
-void Register_Once(const Char* name, WNDPROC procedure, HICON icon, Class_Info class_info, Register reg) {
+void Register_Once(const Char* name, WNDPROC procedure, Class_Info class_info, Register reg) {
   Window_Class wc{};
   if (class_info(Instance(), name, &wc)) return;
   wc.lpfnWndProc = procedure;
   wc.hInstance = Instance();
   wc.hCursor = System_Cursor(32512);  // IDC_ARROW
-  wc.hIcon = icon;
   wc.lpszClassName = name;
   reg(&wc);
 }
@@ -130,11 +128,9 @@ HMODULE Load_Library(const char* name) { return LoadLibraryA(name); }
 
 void Register_Class(const wchar_t* name, WNDPROC procedure) {
   if (Nt_Family())
-    Register_Once<WNDCLASSW>(name, procedure, LoadIconW(Instance(), MAKEINTRESOURCEW(Res_Icon)), GetClassInfoW,
-                             RegisterClassW);
+    Register_Once<WNDCLASSW>(name, procedure, GetClassInfoW, RegisterClassW);
   else
-    Register_Once<WNDCLASSA>(Ansi(name).c_str(), procedure, LoadIconA(Instance(), MAKEINTRESOURCEA(Res_Icon)),
-                             GetClassInfoA, RegisterClassA);
+    Register_Once<WNDCLASSA>(Ansi(name).c_str(), procedure, GetClassInfoA, RegisterClassA);
 }
 
 HWND Create_Window(DWORD ex_style, const wchar_t* class_name, const std::wstring& text, DWORD style, int x, int y,
@@ -263,6 +259,10 @@ HCURSOR System_Cursor(int id) {
   return Nt_Family() ? LoadCursorW(nullptr, MAKEINTRESOURCEW(id)) : LoadCursorA(nullptr, MAKEINTRESOURCEA(id));
 }
 
+HICON Program_Icon(int id) {
+  return Nt_Family() ? LoadIconW(Instance(), MAKEINTRESOURCEW(id)) : LoadIconA(Instance(), MAKEINTRESOURCEA(id));
+}
+
 HCURSOR Program_Cursor(int id, int size) {
   const HANDLE image = Nt_Family()
                            ? LoadImageW(Instance(), MAKEINTRESOURCEW(id), IMAGE_CURSOR, size, size, LR_DEFAULTCOLOR)
@@ -334,8 +334,7 @@ std::wstring Short_Path(const std::wstring& path) {
 std::wstring Long_Path(const std::wstring& path) {
   // Short paths are stored only on the NT family; Windows 95 lacks the call, so it is looked up.
   if (!Nt_Family()) return path;
-  using Get_Long_Path_Name = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-  const auto get = Optional<Get_Long_Path_Name>("GetLongPathNameW");
+  const auto get = Entry_Point(Optional::GetLongPathNameW);
   if (!get) return path;
   std::wstring out(MAX_PATH, L'\0');
   DWORD n = get(path.c_str(), out.data(), static_cast<DWORD>(out.size()));
