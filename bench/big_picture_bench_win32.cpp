@@ -1,6 +1,6 @@
 // Benchmark under Wine: the saver on one big picture after a small one, fitted to the screen. How long from the
-// end of the small one's painting to the big one's first painted pixel, with the keys unheard meanwhile, and the
-// process's peak memory. One picture a run, so that the peak is that picture's.
+// end of the small one's painting to the big one's first painted pixel, the picture read on the loader's thread
+// meanwhile, and the process's peak memory. One picture a run, so that the peak is that picture's.
 //   qv_big_picture_bench.exe SMALL BIG
 #include <windows.h>
 #include <psapi.h>
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   PROCESS_MEMORY_COUNTERS counters{};
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
   std::printf(
-      "%s: first pixel %.2f s after the last picture's end (%.2f s of it loading, keys unheard); "
+      "%s: first pixel %.2f s after the last picture's end (%.2f s of it on the loader's thread); "
       "peak memory %.0f MiB; shown at %d x %d\n",
       argv[2], first, loaded, counters.PeakWorkingSetSize / 1048576.0, monitor.Pic_Orgn().Width(),
       monitor.Pic_Orgn().Height());

@@ -58,10 +58,9 @@ int main() {
     const double pixels = static_cast<double>(W) * H, mib = 1048576.0;
     std::printf(
         "painting engine, %d x %d photograph-like: three passes %.1f ns/pixel (%.3f s, %lld steps); plain sweep "
-        "%.2f ns/pixel; ratio %.0fx; preparation %.1f ns/pixel; the painting holds %.1f MiB (%.1f bytes/pixel), "
-        "%.1f MiB more while prepared from the picture's pixels, beside a canvas of %.1f MiB\n",
+        "%.2f ns/pixel; ratio %.0fx; preparation %.1f ns/pixel; the painting holds %.1f MiB (%.1f bytes/pixel, the "
+        "picture's pixels among them), beside a canvas of %.1f MiB\n",
         W, H, paint * 1e9 / pixels, paint, steps, sweep * 1e9 / pixels, paint / sweep, prep * 1e9 / pixels,
-        painting.Working_Bytes() / mib, painting.Working_Bytes() / pixels, Src_Bits.Bytes() / mib,
-        surface.Bytes() / mib);
+        painting.Working_Bytes() / mib, painting.Working_Bytes() / pixels, surface.Bytes() / mib);
   }
 }

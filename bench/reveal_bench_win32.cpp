@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
   }
   if (lengths.empty()) return std::printf("reveal at %d x %d, setting %d s: NO REVEAL SEEN\n", W, H, paint), 1;
   std::sort(lengths.begin(), lengths.end());
-  std::printf("reveal of a %d x %d photograph-like picture, reveal setting %d s, hold %d s: %.2f s (%zu reveals, %.2f to "
-              "%.2f s)\n",
-              W, H, paint, hold, lengths[lengths.size() / 2], lengths.size(), lengths.front(), lengths.back());
+  std::printf(
+      "reveal of a %d x %d photograph-like picture, reveal setting %d s, hold %d s: %.2f s (%zu reveals, %.2f to "
+      "%.2f s)\n",
+      W, H, paint, hold, lengths[lengths.size() / 2], lengths.size(), lengths.front(), lengths.back());
 }

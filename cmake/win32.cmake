@@ -92,8 +92,8 @@ target_link_libraries(qv_soak PRIVATE qv_program psapi ntdll)
 target_link_options(qv_soak PRIVATE ${STATIC_RUNTIME})
 
 # The README's animation of the reveal (make demo).
-add_executable(qv_reveal_demo tools/reveal_demo_win32.cpp tests/wine/driver.cpp)
-target_link_libraries(qv_reveal_demo PRIVATE qv_program gtest_win32)
+add_executable(qv_reveal_demo tools/reveal_demo_win32.cpp)
+target_link_libraries(qv_reveal_demo PRIVATE qv_program)
 target_link_options(qv_reveal_demo PRIVATE ${STATIC_RUNTIME})
 add_executable(qv_big_picture_bench bench/big_picture_bench_win32.cpp)
 target_link_libraries(qv_big_picture_bench PRIVATE qv_program psapi)

@@ -44,7 +44,8 @@ std::shared_ptr<toolkit::Picture> Artwork(int id, int dpi) {
 Quorvantile_P::Quorvantile_P(toolkit::App& app, Settings settings, Catalogue pictures)
     : Form(app, Dialog_Caption, toolkit::Border_Style::Fixed_Single),
       settings_(std::move(settings)),
-      pictures_(std::move(pictures)) {}
+      pictures_(std::move(pictures)),
+      loader_(&Stand_Upright) {}
 
 // The control tree: positions and sizes in pixels of the 96-dpi layout, relative to each control's holder.
 void Quorvantile_P::Create_Controls() {
@@ -353,10 +354,10 @@ void Quorvantile_P::Fill_List_From_Pict_List() {
     List_1.Clear();
     return;
   }
-  Start_List_Work(std::make_unique<List_Fill>(
-      List_1, lbl_Kei,
-      std::vector<std::wstring>(pictures_.Pict_List.begin() + 1,
-                                pictures_.Pict_List.begin() + 1 + pictures_.Pict_Count)));
+  Start_List_Work(
+      std::make_unique<List_Fill>(List_1, lbl_Kei,
+                                  std::vector<std::wstring>(pictures_.Pict_List.begin() + 1,
+                                                            pictures_.Pict_List.begin() + 1 + pictures_.Pict_Count)));
 }
 
 void Quorvantile_P::Start_List_Work(std::unique_ptr<toolkit::Stepped_Work> work) {
@@ -436,8 +437,32 @@ void Quorvantile_P::List_1_Click() {
   Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
   Pic_K.Set_Visible(false);
   const std::wstring path = Folder_Path.Caption() + L"\\" + List_1.Item(selected);
-  // A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
-  Resume_Next([&] { Load_Upright(Pic_F, path); });
+  // The file is read on the loader's thread, and the list answers meanwhile. A newer choice takes the place of one
+  // not yet begun; only the last answer is shown.
+  loader_.Drop_Waiting();
+  bool asked = false;
+  Resume_Next([&] {
+    loader_.Request(path);
+    asked = true;
+  });
+  if (asked)
+    Program().Start(preview_);
+  else
+    Show_Previewed(std::nullopt);  // as a file that cannot be read
+}
+
+bool Quorvantile_P::Take_Preview() {
+  while (std::optional<toolkit::Picture_Loader::Answer> answer = loader_.Take())
+    if (loader_.Outstanding() == 0) {
+      Show_Previewed(std::move(answer->Picture));
+      return true;
+    }
+  return false;
+}
+
+// A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
+void Quorvantile_P::Show_Previewed(std::optional<toolkit::Decoded_Picture> picture) {
+  if (picture) Pic_F.Adopt(std::move(*picture));
   const double w = Pic_F.Width(), h = Pic_F.Height();
   lbl_PreSize.Set_Caption(std::to_wstring(Pic_F.Width()) + L" * " + std::to_wstring(Pic_F.Height()));
   // Without a picture the pane keeps its size and its last drawing.

@@ -12,6 +12,8 @@
 #include "settings/settings_values.h"
 #include "toolkit/controls/command_button.h"
 #include "toolkit/controls/deferred_call.h"
+#include "toolkit/controls/signal_work.h"
+#include "toolkit/system/picture_loader.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/system/gdi.h"
 #include "toolkit/controls/image.h"
@@ -96,6 +98,9 @@ class Quorvantile_P : public toolkit::Form {
   void Set_List_Extent();
   void Draw_Pane_Picture();
   void Show_Preview();
+  // The preview's answer from the loader, once it has come; true when shown.
+  bool Take_Preview();
+  void Show_Previewed(std::optional<toolkit::Decoded_Picture> picture);
   void Make_Option_Keys();
   void Radio_Key(int Key_Code, std::int16_t setting, void (Quorvantile_P::*select)(int));
   void Show_Radio_Focus(std::array<toolkit::Label, 2>& captions, const toolkit::Option_Key& key, std::int16_t setting);
@@ -110,6 +115,9 @@ class Quorvantile_P : public toolkit::Form {
   toolkit::Font font_, link_font_;
   std::shared_ptr<toolkit::Picture> button_face_;
   std::unique_ptr<toolkit::Stepped_Work> list_work_;
+  // The previewed file is read on the loader's thread, and shown when it has come.
+  toolkit::Picture_Loader loader_;
+  toolkit::Signal_Work preview_{[this] { return loader_.Answer_Event(); }, [this] { return Take_Preview(); }};
   // A kind switched rebuilds the list once the new check picture is painted.
   toolkit::Deferred_Call kind_rebuild_{[this] { Rebuild_List(); }};
 };

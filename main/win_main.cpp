@@ -9,13 +9,13 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);
-  toolkit::App app;
-  std::unique_ptr<toolkit::Form> open;
   try {
-    open = Quorvantile_B::Main(app);
+    toolkit::App app;
+    const std::unique_ptr<toolkit::Form> open = Quorvantile_B::Main(app);
+    app.Run();
   } catch (const std::exception&) {
-    // Start-up handles no errors of its own: one that reaches here ends the program.
+    // Start-up handles no errors of its own: one that reaches here (a window that cannot be made, memory that
+    // cannot be had) ends the program.
     toolkit::End_Program();
   }
-  app.Run();
 }

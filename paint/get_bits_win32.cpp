@@ -7,7 +7,7 @@
 
 namespace Quorvantile_B {
 
-bool Get_Bits(const toolkit::Picture_Box& surface, Grid<std::int32_t>& bits) {
+bool Get_Bits(const toolkit::Surface& surface, Grid<std::int32_t>& bits) {
   const HDC hdc = surface.Hdc();
   const HBITMAP own = surface.Image();
   BITMAP bm{};

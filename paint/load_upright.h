@@ -1,12 +1,11 @@
 #pragma once
-// A picture file loaded into a picture box at its natural size, standing upright as its EXIF orientation says.
-#include <string>
-
-#include "toolkit/controls/picture_box.h"
+// A picture standing upright as its EXIF orientation says.
+#include "toolkit/system/picture.h"
 
 namespace Quorvantile_B {
 
-// Raises the loader's error for a file that cannot be loaded; the box then keeps what it held.
-void Load_Upright(toolkit::Picture_Box& box, const std::wstring& path);
+// Turns a decoded picture stored on its side, or mirrored, upright; leaves one stored upright as it is. Raises
+// nothing: it runs on the loader's thread. Where memory is short the picture stays as stored.
+void Stand_Upright(toolkit::Decoded_Picture& picture) noexcept;
 
 }  // namespace Quorvantile_B

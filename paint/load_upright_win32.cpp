@@ -1,24 +1,28 @@
 #include "paint/load_upright.h"
 
 #include "paint/orientation.h"
-#include "toolkit/system/picture.h"
+#include "toolkit/system/surface.h"
 
 namespace Quorvantile_B {
 
-// A picture stored upright takes the loader's path alone. One stored otherwise is turned in the box, after the
-// loader's own copy of it is gone: the box's old and new surfaces are all the turn holds.
-void Load_Upright(toolkit::Picture_Box& box, const std::wstring& path) {
-  auto picture = toolkit::Picture::From_File(path);
-  box.Load_Picture(*picture);
-  const std::vector<unsigned char>& head = picture->Jpeg_Head();
-  const int orientation = Exif_Orientation({head.data(), head.size()});
-  picture.reset();
+// Only the stored and the upright pixels are held during the turn.
+void Stand_Upright(toolkit::Decoded_Picture& picture) noexcept {
+  const int orientation = Exif_Orientation({picture.Jpeg_Head.data(), picture.Jpeg_Head.size()});
+  std::vector<unsigned char>().swap(picture.Jpeg_Head);
   if (orientation == 1) return;
-  const int W = box.Width(), H = box.Height();
+  const int W = picture.Width, H = picture.Height;
   const bool on_side = Lies_On_Its_Side(orientation);
-  box.Remake_Surface(on_side ? H : W, on_side ? W : H, [&](const std::uint32_t* stored, std::uint32_t* upright) {
-    Turn_Upright(stored, W, H, orientation, upright);
-  });
+  std::uint32_t* upright = nullptr;
+  toolkit::Bitmap turned = toolkit::Make_Dib(on_side ? H : W, on_side ? W : H, upright);
+  if (!turned) return;
+  GdiFlush();
+  Turn_Upright(picture.Bits, W, H, orientation, upright);
+  picture.Pixels = std::move(turned);
+  picture.Lent = nullptr;
+  picture.Keeper.reset();
+  picture.Bits = upright;
+  picture.Width = on_side ? H : W;
+  picture.Height = on_side ? W : H;
 }
 
 }  // namespace Quorvantile_B

@@ -23,6 +23,7 @@ bool Painting::Step(Paint_Surface& surface) {
       const Channels colour = Split_Color(cell);
       seed_sum_ = Sum_Of(colour);
       surface.Set_Pixel(seed.X, seed.Y, Emph_Color(colour, seed_sum_, Pass_Emphasis[pass_]));
+      ++painted_;
       cell = Done_Mark;
       Next_Pts.assign(1, seed);
       break;
@@ -58,6 +59,7 @@ void Painting::Grow_Layer(Paint_Surface& surface) {
       }
     }
   }
+  painted_ += static_cast<std::int64_t>(Next_Pts.size());
 }
 
 std::size_t Painting::Working_Bytes() const {

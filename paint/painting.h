@@ -20,6 +20,9 @@ class Painting {
   bool Step(Paint_Surface& surface);
   // The bytes its working arrays hold.
   std::size_t Working_Bytes() const;
+  // The pixels painted so far, and all that the three passes paint: each interior pixel once a pass.
+  std::int64_t Painted() const { return painted_; }
+  std::int64_t Total() const { return total_; }
 
   // Colour value (red + 256 green + 65536 blue) of each pixel, or Done_Mark; before each pass Base_Color,
   // the values as prepared, is copied back into it.
@@ -29,7 +32,7 @@ class Painting {
   std::int32_t Pix_Count = 0;
 
  private:
-  friend Painting Prep_Paint(const Grid<std::int32_t>&, int, int, std::int16_t, const std::function<double()>&);
+  friend Painting Prep_Paint(Grid<std::int32_t>, int, int, std::int16_t, const std::function<double()>&);
   void Grow_Layer(Paint_Surface& surface);
 
   // The brightness window of a region.
@@ -39,15 +42,15 @@ class Painting {
   int pass_ = 0;
   std::int32_t seed_ = 1;
   std::int32_t seed_sum_ = 0;
+  std::int64_t painted_ = 0, total_ = 0;
 };
 
 // Makes the painting of the W x H raw pixels in Src_Bits (0x00RRGGBB, top row first), with the border
 // marked and the seed order shuffled with draws u in [0, 1). Raises an overflow for a side past 32767, and an
-// error for an empty picture.
-Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range,
+// error for an empty picture or pixels of another size.
+Painting Prep_Paint(Grid<std::int32_t> Src_Bits, int W, int H, std::int16_t Sum_Range,
                     const std::function<double()>& Draw_Next);
 // The saver's: its draws come from its generator, re-seeded from the time of day for each picture.
-Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range,
-                    toolkit::Random_Generator& Rnd);
+Painting Prep_Paint(Grid<std::int32_t> Src_Bits, int W, int H, std::int16_t Sum_Range, toolkit::Random_Generator& Rnd);
 
 }  // namespace Quorvantile_B

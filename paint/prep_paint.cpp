@@ -7,7 +7,7 @@
 
 namespace Quorvantile_B {
 
-Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range,
+Painting Prep_Paint(Grid<std::int32_t> Src_Bits, int W, int H, std::int16_t Sum_Range,
                     const std::function<double()>& Draw_Next) {
   // Coordinates are 16-bit: a wider or taller picture cannot be painted.
   if (W > 32767 || H > 32767) toolkit::Raise_Overflow();
@@ -15,13 +15,17 @@ Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16
   Painting p;
   p.Sum_Range = Sum_Range;
   p.Pix_Count = toolkit::To_Int32(static_cast<double>(W) * H);
-  p.Work_Color = Grid<std::int32_t>(W, H);
+  p.total_ = W > 2 && H > 2 ? 3LL * (W - 2) * (H - 2) : 0;
+  // The raw pixels become the colour values where they lie: one array of the picture's size less is held.
+  if (Src_Bits.Stride() != W + 1 || Src_Bits.Rows() != H + 1)
+    throw toolkit::Run_Error(toolkit::Error_Kind::Invalid_Call, "Wrong size");
+  p.Work_Color = std::move(Src_Bits);
   p.Seed_Order.assign(static_cast<std::size_t>(p.Pix_Count) + 1, Point16{0, 0});
 
   std::size_t i = 0;
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
-      const std::int32_t raw = Src_Bits(x, y);
+      const std::int32_t raw = p.Work_Color(x, y);
       const int Byte_R = (raw >> 16) & 0xFF, Byte_G = (raw >> 8) & 0xFF, Byte_B = raw & 0xFF;
       p.Work_Color(x, y) = Byte_R + 256 * Byte_G + 65536 * Byte_B;
       p.Seed_Order[++i] = {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)};
@@ -40,10 +44,9 @@ Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16
   return p;
 }
 
-Painting Prep_Paint(const Grid<std::int32_t>& Src_Bits, int W, int H, std::int16_t Sum_Range,
-                    toolkit::Random_Generator& Rnd) {
+Painting Prep_Paint(Grid<std::int32_t> Src_Bits, int W, int H, std::int16_t Sum_Range, toolkit::Random_Generator& Rnd) {
   Rnd.Reseed(toolkit::Timer());
-  return Prep_Paint(Src_Bits, W, H, Sum_Range, [&Rnd] { return Rnd.Next(); });
+  return Prep_Paint(std::move(Src_Bits), W, H, Sum_Range, [&Rnd] { return Rnd.Next(); });
 }
 
 }  // namespace Quorvantile_B

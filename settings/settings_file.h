@@ -1,5 +1,5 @@
 #pragma once
-// The settings file "Quorvantile.ini" beside the executable: section "Section", seven keys.
+// The settings file "Quorvantile.ini" beside the executable: section "Section", nine keys.
 #include <string>
 
 #include "settings/settings_values.h"
@@ -16,6 +16,8 @@ inline const std::string Folder = "\x89\xE6\x91\x9C\x82\xCC\xCC\xAB\xD9\xC0\xDE"
 inline std::string Kind(int i) {
   return std::string("\x89\xE6\x91\x9C\x8E\xED\x97\xDE\x5F").append(1, static_cast<char>('0' + i));
 }
+inline const std::string Paint_Time = "\x95\x60\x89\xE6\x8E\x9E\x8A\xD4";  // 描画時間
+inline const std::string Hold_Time = "\x95\x5C\x8E\xA6\x8E\x9E\x8A\xD4";   // 表示時間
 }  // namespace Ini_Key
 
 // The settings file's path: the executable's folder, a backslash, the file name.

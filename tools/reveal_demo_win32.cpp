@@ -8,7 +8,6 @@
 
 #include "paint/painting.h"
 #include "saver/quorvantile_s.h"
-#include "tests/wine/driver.h"
 #include "toolkit/portable/ansi.h"
 #include "toolkit/system/picture.h"
 
@@ -56,12 +55,13 @@ int main(int argc, char** argv) {
   }
   const std::wstring folder = toolkit::From_Ansi(argv[2]);
   const int per_pass = argc > 3 ? std::atoi(argv[3]) : 20;
-  const auto picture = toolkit::Picture::From_File(toolkit::From_Ansi(argv[1]));
-  const int W = picture->Width(), H = picture->Height();
-  const auto raw = driver::Draw_To_Pixels(W, H, [&](HDC dc) { picture->Render(dc, 0, 0, W, H); });
+  const auto picture = toolkit::Decode_File(toolkit::From_Ansi(argv[1]), toolkit::Screen_Dpi());
+  if (!picture) return std::fprintf(stderr, "reveal demo: cannot read %s\n", argv[1]), 1;
+  const int W = picture->Width, H = picture->Height;
   Grid<std::int32_t> bits(W, H);
   for (int y = 0; y < H; ++y)
-    for (int x = 0; x < W; ++x) bits(x, y) = static_cast<std::int32_t>(raw[static_cast<std::size_t>(y) * W + x]);
+    for (int x = 0; x < W; ++x)
+      bits(x, y) = static_cast<std::int32_t>(picture->Bits[static_cast<std::size_t>(y) * W + x] & 0xFFFFFF);
   toolkit::Random_Generator rnd;
   Painting painting = Prep_Paint(bits, W, H, Sum_Range, rnd);
 

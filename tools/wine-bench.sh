@@ -104,9 +104,11 @@ all_prefixes() {
       "$bench/portrait.jpg"
     python3 "$QV_HERE/tools/exif_orient.py" "$bench/portrait.jpg" "$fixture" 6
   fi
+  # C:\qvfixtures\big50.jpg: a JPEG of 50 megapixels, which takes seconds to decode.
+  [ -f "$bench/big50.jpg" ] || python3 "$QV_HERE/tools/make_big_jpeg.py" 8160 6120 "$bench/big50.jpg"
   for name in nt 98 144 192 dual; do
     mkdir -p "$(qv_prefix "$name")/drive_c/qvfixtures"
-    cp "$fixture" "$(qv_prefix "$name")/drive_c/qvfixtures/"
+    cp "$fixture" "$bench/big50.jpg" "$(qv_prefix "$name")/drive_c/qvfixtures/"
   done
 }
 

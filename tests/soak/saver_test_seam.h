@@ -13,7 +13,7 @@ struct Saver_Test_Seam {
   using Monitor = Quorvantile_S::Monitor;
 
   // A surface's pixels as 0x00RRGGBB, row by row from the top.
-  static std::vector<DWORD> Pixels(const toolkit::Picture_Box& box) {
+  static std::vector<DWORD> Pixels(const toolkit::Surface& box) {
     const int w = box.Width(), h = box.Height();
     std::vector<DWORD> px(static_cast<std::size_t>(w) * h);
     BITMAPINFO bi{};
@@ -37,7 +37,13 @@ struct Saver_Test_Seam {
       saver_.Show();
       monitor_ = saver_.monitors_.front().get();
     }
-    void Next() { saver_.Next_Picture(*monitor_); }
+    // The next picture read and placed into Master, the loop running meanwhile.
+    void Next() {
+      saver_.Ask_Next_Picture(*monitor_);
+      std::optional<toolkit::Picture_Loader::Answer> answer;
+      app_.Run_Until([&] { return (answer = saver_.loader_.Take()).has_value(); });
+      saver_.Receive_Picture(std::move(*answer));
+    }
     bool Step() { return saver_.Paint_Step(*monitor_); }
     // Paints the picture to its end; the steps taken.
     long Paint() {
@@ -45,11 +51,9 @@ struct Saver_Test_Seam {
       for (; Step(); ++steps) app_.Run_Until([] { return true; });
       return steps;
     }
-    const toolkit::Picture_Box& Master() const { return monitor_->Master; }
-    const toolkit::Picture_Box& Display() const { return monitor_->Display; }
-    const toolkit::Picture_Box& Pic_Orgn() const { return monitor_->Pic_Orgn; }
-    std::int16_t Play_Pos() const { return saver_.play_->Play_Pos; }
-    std::vector<std::int16_t>& Play_Order() { return saver_.play_->Play_Order; }
+    const toolkit::Surface& Master() const { return monitor_->Master; }
+    const toolkit::Surface& Display() const { return monitor_->Display.Surface(); }
+    const toolkit::Surface& Pic_Orgn() const { return saver_.Pic_Orgn; }
     // The path that the next picture comes from.
     const std::wstring& Next_Path() const {
       return saver_.pictures_.Pict_List[static_cast<std::size_t>(

@@ -53,7 +53,6 @@ unsigned Gdi_Objects() {
   return n;
 }
 
-
 // After the three passes Display holds Master's picture, with a white one-pixel frame.
 bool Painted_Exactly(const Saver_Test_Seam::Road& m) {
   if (m.Display().Width() != m.Master().Width() || m.Display().Height() != m.Master().Height()) return false;

@@ -54,16 +54,25 @@ TEST(Orientation, TheHeaderGivesTheFirstExifOrientationInEitherByteOrderNothingO
   for (const auto& [what, file, orientation] : cases)
     EXPECT_EQ(Exif_Orientation({file.data(), file.size()}), orientation) << what;
   for (std::size_t cut = 0; cut < six.size(); ++cut) EXPECT_EQ(Exif_Orientation({six.data(), cut}), 1) << cut;
-  // The stored size, by which a picture too big to be had is refused before it is read.
+  // The stored size, by which a picture too big to be had is refused before it is read: a bitmap's of either header
+  // (the OS/2 one keeps 16-bit sizes), and a JPEG's frame header wherever it lies, past big colour profiles too;
+  // the bytes cut short of it ask for more.
   const Bytes bmp = Bytes{'B', 'M'} + Bytes(16, 0) + Number(4000, 4, false) + Number(-3000, 4, false);
+  const Bytes os2 = Bytes{'B', 'M'} + Bytes(12, 0) + Number(12, 4, false) + Number(640, 2, false) +
+                    Number(480, 2, false) + Bytes(6, 0);
   const Bytes gif = Bytes{'G', 'I', 'F', '8', '9', 'a'} + Number(640, 2, false) + Number(480, 2, false);
-  const Bytes jpeg = Jpeg(false, 0x0112, 3, 1, 6) + Bytes{0xFF, 0xC2, 0, 8, 8} + Number(12240, 2, true) +
-                     Number(16320, 2, true) + Bytes{3};
-  for (const auto& [file, w, h] : {std::tuple{bmp, 4000, 3000}, {gif, 640, 480}, {jpeg, 16320, 12240}}) {
+  const Bytes frame = Bytes{0xFF, 0xC2, 0, 8, 8} + Number(12240, 2, true) + Number(16320, 2, true) + Bytes{3};
+  Bytes profiles;
+  for (int i = 0; i < 3; ++i) profiles += Bytes{0xFF, 0xE2} + Number(60000, 2, true) + Bytes(59998, 'p');
+  const Bytes jpeg = Jpeg(false, 0x0112, 3, 1, 6) + frame, deep = Jpeg(false, 0x0112, 3, 1, 6) + profiles + frame;
+  for (const auto& [file, w, h] :
+       {std::tuple{bmp, 4000, 3000}, {os2, 640, 480}, {gif, 640, 480}, {jpeg, 16320, 12240}, {deep, 16320, 12240}}) {
     const auto size = toolkit::Size_From_Header({file.data(), file.size()});
     EXPECT_TRUE(size && size->W == w && size->H == h) << file.size();
-    EXPECT_FALSE(toolkit::Size_From_Header({file.data(), file.size() - 3}));
+    for (const std::size_t cut : {file.size() - 3, std::size_t{3}})
+      EXPECT_EQ(toolkit::Read_Header({file.data(), cut}).Says, toolkit::Header::Reading::More) << file.size() << cut;
   }
+  EXPECT_EQ(toolkit::Read_Header(profiles).Says, toolkit::Header::Reading::None);
 }
 
 // The stored picture   a b c   and the upright one, row by row, as EXIF's eight orientations mean it: 5 to 8 stand

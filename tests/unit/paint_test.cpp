@@ -3,9 +3,11 @@
 
 #include <array>
 #include <cmath>
+#include <numeric>
 #include <random>
 #include <set>
 
+#include "paint/pace.h"
 #include "paint/painting.h"
 #include "toolkit/portable/run_error.h"
 
@@ -140,4 +142,35 @@ TEST(Painting, TheWindowIsStrictAndTheStepsPaintWhatTheNestedLoopsPaintedAndTheP
   }
   for (const auto& [w, h] : {std::pair{2, 10}, std::pair{10, 2}, std::pair{1, 1}})
     EXPECT_EQ(Paint(Prepare(w, h, [](int, int) { return Raw(1, 2, 3); })).Steps(), 0u);
+}
+
+// A paced reveal of 1 s: the pixels due in proportion to the time, every one at the end; each frame paints the layers
+// that bring the count there, and the frames together paint what full speed paints, pixel for pixel, in its order.
+TEST(Pace, FramesPaintThePixelsTheClockMakesDueInTheLayersOfFullSpeed) {
+  const Pace pace(3000, 1000);
+  for (const auto& [ms, due] : {std::pair{0u, 0}, {40u, 120}, {500u, 1500}, {999u, 2997}, {1000u, 3000}, {4000u, 3000}})
+    EXPECT_EQ(pace.Due(ms), due) << ms;
+  EXPECT_EQ(Pace(3000, 0).Due(0), 3000);
+
+  std::mt19937 noise(11);
+  const Painting prepared = Prepare(
+      60, 40, [&](int, int) { return static_cast<std::int32_t>(noise() & 0x3F3F3F); }, true);
+  const auto flat = [](const Layers& layers) {
+    return std::accumulate(layers.begin(), layers.end(), Layers::value_type(), [](auto all, const auto& layer) {
+      all.insert(all.end(), layer.begin(), layer.end());
+      return all;
+    });
+  };
+  Painting paced = prepared;
+  const Pace second(paced.Total(), 1000);
+  Recording_Surface frames;
+  std::uint32_t ms = 0;
+  for (bool going = true; going; ms += Frame_Ms) {
+    going = Paint_Frame(paced, frames, second.Due(ms), [] { return true; });
+    EXPECT_GE(paced.Painted(), second.Due(ms)) << ms;
+    frames.layers.emplace_back();
+  }
+  EXPECT_EQ(ms, 1000 + Frame_Ms);  // the last pixel at the end of the second, not before
+  EXPECT_EQ(paced.Painted(), 3 * 58 * 38);
+  EXPECT_EQ(flat(frames.layers), flat(Paint(prepared).layers));
 }

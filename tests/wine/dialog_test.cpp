@@ -34,18 +34,32 @@ DWORD Quarters(int x, int y, int w, int h) { return Quarter_Colours[(x >= w / 2)
 
 }  // namespace
 
+// The reveal's length and the hold, which the dialog does not show, are written back as they were read; a file of an
+// older saver, without them, gets their defaults.
 TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
   struct Case {
     const char* What;
     std::vector<Option> Options;
     std::function<void(Open_Dialog&)> End;
     std::optional<std::string> Written;  // none: the file stays as it was; empty: nothing could be written
+    Saver_Settings Stored{};
   };
+  const std::string pics = "C:\\qvtest\\buttons\\pics";
   const auto click = [](POINT p) { return [p](Open_Dialog& d) { d.Click(d.Pic_C, p.x, p.y); }; };
   const auto key = [](WORD k) { return [k](Open_Dialog&) { Press_Key(k); }; };
   const Case cases[] = {
       {"設定", {Random, Full_Screen, No_Gif, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1}})},
-      {"Enter", {Full_Screen}, key(VK_RETURN), Expected_File("C:\\qvtest\\buttons\\pics", {0, 1})},
+      {"Enter", {Full_Screen}, key(VK_RETURN), Expected_File(pics, {0, 1})},
+      {"設定 with the times set",
+       {},
+       click(Set),
+       Expected_File(pics, {0, 0, {1, 1, 1, 1}, 7, 3}),
+       {0, 0, {1, 1, 1, 1}, 7, 3}},
+      {"設定 on an older saver's file",
+       {},
+       click(Set),
+       Expected_File(pics, {0, 0, {1, 1, 1, 1}, 30, 10}),
+       {0, 0, {1, 1, 1, 1}, std::nullopt, std::nullopt}},
       {"ｷｬﾝｾﾙ", {Random}, click(Cancel), {}},
       {"Esc", {Random}, key(VK_ESCAPE), {}},
       {"the close box", {Random}, [](Open_Dialog& d) { PostMessageW(d.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, {}},
@@ -60,7 +74,7 @@ TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
        ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
-    Open_Dialog d(L"buttons", L"C:\\qvtest\\buttons\\pics", {}, [](const Install& install) {
+    Open_Dialog d(L"buttons", L"C:\\qvtest\\buttons\\pics", c.Stored, [](const Install& install) {
       CreateDirectoryW(install.Path(L"pics").c_str(), nullptr);
       Write_Bytes(install.Path(L"pics\\a.gif"), "x");
     });
@@ -158,17 +172,16 @@ TEST(Dialog_Chooser, AScanListsKindByKindAToggleRebuildsAndACancelKeeps) {
 // The dialog in this process, where its loop is run a round at a time: the list it fills when it opens is under way
 // after one round, and ｸﾘｱ then stops it; nothing of it comes afterwards, where without ｸﾘｱ the list is filled.
 TEST(Dialog_Work, ClearStopsTheListUnderWayAndNothingOfItComesAfter) {
-  Install install(L"dialog_work");
-  const std::wstring pics = install.Path(L"pics");
-  CreateDirectoryW(pics.c_str(), nullptr);
-  for (int i = 0; i < 2000; ++i) Write_Bytes(pics + L"\\p" + std::to_wstring(i) + L".gif", "x");
+  const std::wstring pics = Install(L"dialog_work").Path(L"");
+  for (int i = 0; i < 2000; ++i) Write_Bytes(pics + L"p" + std::to_wstring(i) + L".gif", "x");
   toolkit::App app;
   const auto rounds = [&app](int n) { app.Run_Until([&n] { return n-- == 0; }); };
   for (const bool clear : {true, false}) {
     SCOPED_TRACE(clear ? "cleared" : "left alone");
     Quorvantile_B::Settings settings;
-    settings.Pict_Folder = pics;
-    Quorvantile_B::Quorvantile_P dialog(app, settings, Quorvantile_B::Make_Pict_List(pics, settings.Kind_Flag));
+    settings.Pict_Folder = pics.substr(0, pics.size() - 1);
+    Quorvantile_B::Quorvantile_P dialog(app, settings,
+                                        Quorvantile_B::Make_Pict_List(settings.Pict_Folder, {1, 1, 1, 1}));
     dialog.Load();
     dialog.Show_As_Dialog();
     const Dialog_View d(dialog.Hwnd());

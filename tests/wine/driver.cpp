@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <fstream>
@@ -16,8 +17,8 @@ testing::AssertionResult Wait_Until(const std::function<testing::AssertionResult
   for (const DWORD start = GetTickCount();; Sleep(20)) {
     testing::AssertionResult seen = condition();
     if (seen) return seen;
-    if (GetTickCount() - start > limit_ms) return testing::AssertionFailure() << "not within " << limit_ms << " ms: "
-                                                                             << seen.message();
+    if (GetTickCount() - start > limit_ms)
+      return testing::AssertionFailure() << "not within " << limit_ms << " ms: " << seen.message();
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
@@ -25,21 +26,18 @@ testing::AssertionResult Wait_Until(const std::function<testing::AssertionResult
 
 testing::AssertionResult Screen_Shows(const RECT& r, const std::vector<DWORD>& pixels) {
   const std::vector<DWORD> shown = Capture_Screen(r);
-  std::size_t differ = 0, first = shown.size();
-  for (std::size_t i = 0; i < shown.size() && i < pixels.size(); ++i)
-    if (shown[i] != pixels[i] && differ++ == 0) first = i;
-  if (differ == 0 && shown.size() == pixels.size()) return testing::AssertionSuccess();
+  if (shown == pixels) return testing::AssertionSuccess();
+  const auto at =
+      static_cast<LONG>(std::mismatch(shown.begin(), shown.end(), pixels.begin(), pixels.end()).first - shown.begin());
   const LONG w = r.right - r.left;
-  char where[96] = "";
-  if (first < shown.size())
-    std::snprintf(where, sizeof where, ", the first at (%ld, %ld): %06lX, not %06lX", r.left + static_cast<LONG>(first) % w,
-                  r.top + static_cast<LONG>(first) / w, shown[first], pixels[first]);
-  return testing::AssertionFailure() << differ << " of " << pixels.size() << " pixels differ" << where;
+  return testing::AssertionFailure() << "the screen differs first at (" << r.left + at % w << ", " << r.top + at / w
+                                     << ")";
 }
 
 LRESULT Ask(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, Generous_Ms, &result)) {
+  // A window that is gone answers nothing, and that is no failure: a click may have ended its program.
+  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, Generous_Ms, &result) && IsWindow(hwnd)) {
     ADD_FAILURE() << "window " << hwnd << " did not answer message " << msg << " within " << Generous_Ms << " ms";
     return 0;
   }

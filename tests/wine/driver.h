@@ -18,17 +18,21 @@ constexpr DWORD Generous_Ms = 30000;
 testing::AssertionResult Wait_Until(const std::function<testing::AssertionResult()>& condition, DWORD limit_ms);
 template <class Condition>
 testing::AssertionResult Wait_For(Condition&& condition, DWORD limit_ms = Generous_Ms) {
-  return Wait_Until([&]() -> testing::AssertionResult {
-    if constexpr (std::is_same_v<decltype(condition()), testing::AssertionResult>)
-      return condition();
-    else
-      return condition() ? testing::AssertionSuccess() : testing::AssertionFailure() << "the condition did not hold";
-  }, limit_ms);
+  return Wait_Until(
+      [&]() -> testing::AssertionResult {
+        if constexpr (std::is_same_v<decltype(condition()), testing::AssertionResult>)
+          return condition();
+        else
+          return condition() ? testing::AssertionSuccess()
+                             : testing::AssertionFailure() << "the condition did not hold";
+      },
+      limit_ms);
 }
 // Whether the screen shows these pixels in the rectangle, and if not, where it differs.
 testing::AssertionResult Screen_Shows(const RECT& r, const std::vector<DWORD>& pixels);
 
-// A message to another process's window, answered within a generous limit; a failure of the case, and 0, if not.
+// A message to another process's window, answered within a generous limit; a failure of the case, and 0, if it is
+// there and does not answer.
 LRESULT Ask(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 
 std::string Read_Text(const std::wstring& path);
@@ -57,8 +61,6 @@ class Process {
   ~Process();
   Process(const Process&) = delete;
   std::optional<DWORD> Wait_Exit(DWORD limit_ms = Generous_Ms);  // the exit code, unless it still runs
-  // Whether the process still runs after the time given, in which it would have ended.
-  bool Still_Running_After(DWORD ms) { return !Wait_Exit(ms).has_value(); }
   DWORD Id() const { return info_.dwProcessId; }
   DWORD Main_Thread() const { return info_.dwThreadId; }
 

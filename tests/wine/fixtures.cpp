@@ -101,7 +101,8 @@ void Dialog_View::Click_Item(const std::wstring& name) const {
   ASSERT_TRUE(Wait_For([&] {
     items = Items();
     return std::find(items.begin(), items.end(), name) != items.end();
-  })) << "no item " << toolkit::To_Ansi(name);
+  })) << "no item "
+      << toolkit::To_Ansi(name);
   const auto at = std::find(items.begin(), items.end(), name) - items.begin();
   const auto height = static_cast<int>(Ask(List, LB_GETITEMHEIGHT));
   Click(List, 20, static_cast<int>(at) * height + height / 2);

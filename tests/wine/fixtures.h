@@ -20,8 +20,8 @@ inline const std::string Hold_Time = "\x95\x5C\x8E\xA6\x8E\x9E\x8A\xD4";   // è¡
 struct Saver_Settings {
   int Change_Mode = 0, Size_Mode = 0;
   std::array<int, 4> Kind_Flag{1, 1, 1, 1};
-  // The reveal's length and the finished picture's hold, in seconds; none leaves the key out of the file.
-  std::optional<int> Paint_Seconds{}, Hold_Seconds{};
+  // The reveal and the hold in seconds, 0 and 0 at full speed for the pixel tests; none leaves the key out.
+  std::optional<int> Paint_Seconds = 0, Hold_Seconds = 0;
 };
 void Write_Settings(const Install& install, const std::wstring& folder, const Saver_Settings& s = {});
 // The file's text as the program writes these values. The program writes a sign blank (" 1") that Wine's
@@ -32,6 +32,8 @@ DWORD Pattern(int x, int y);  // every pixel of a large area differs from its ne
 // A photo stored on its side with the EXIF orientation 6, upright a 240 x 320 picture of four quarters (made
 // by tools/wine-bench.sh); and whether a JPEG's colour is near the one meant.
 inline const std::wstring Portrait = L"C:\\qvfixtures\\portrait6.jpg";
+// A JPEG of 8160 x 6120 pixels, which takes seconds to decode (made by tools/wine-bench.sh).
+inline const std::wstring Big_Jpeg = L"C:\\qvfixtures\\big50.jpg";
 constexpr DWORD Quarter_Colours[4] = {0xD02020, 0x20D020, 0x2020D0, 0xF0F0F0};
 bool Near(DWORD colour, DWORD meant);
 

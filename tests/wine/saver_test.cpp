@@ -45,7 +45,7 @@ TEST(Saver_Screen, CoversTheScreenTopmostAndEndsOnAnyKeyClickOrEndFromOutsideBut
       EXPECT_TRUE(Wait_For([&] { return Capture_Screen({0, 0, 4, 4}) == std::vector<DWORD>(16, 0); }));
       for (int i = 0; i < 5; ++i) Move_Mouse_To(100 + 30 * i, 100 + 20 * i);
       Sync_With(saver.window);
-      EXPECT_TRUE(saver.scr->Still_Running_After(1000)) << "a move of the mouse ended the saver";
+      EXPECT_FALSE(saver.scr->Wait_Exit(1000)) << "a move of the mouse ended the saver";
     }
     e.Act(saver.window);
     EXPECT_EQ(saver.scr->Wait_Exit(5000), 0u);
@@ -83,6 +83,59 @@ TEST(Saver_Screen, PaintsAPhotoStoredOnItsSideUpright) {
       all &= Near(Capture_Screen({q[i].x, q[i].y, q[i].x + 1, q[i].y + 1})[0], Quarter_Colours[i]);
     return all;
   }));
+}
+
+// The reveal paced at 6 s and the finished picture held for 2 s: the screen changes all through the reveal, then
+// stands still with the picture complete, until the next reveal begins on a white canvas.
+TEST(Saver_Screen, APacedRevealChangesTheScreenThroughoutThenHoldsTheFinishedPicture) {
+  Running_Saver saver(L"saver_paced", {0, 0, {1, 1, 1, 1}, 6, 2},
+                      [](const Install& i) { Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 320, 240, Pattern); });
+  const RECT area{352, 264, 672, 504};  // 320 x 240 at the middle of 1024 x 768
+  std::vector<DWORD> framed;
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 320; ++x) framed.push_back(x % 319 == 0 || y % 239 == 0 ? 0xFFFFFF : Pattern(x, y));
+  const auto white = [&] {
+    const auto px = Capture_Screen(area);
+    return std::count(px.begin(), px.end(), 0xFFFFFFu) > static_cast<long>(px.size() * 9 / 10);
+  };
+  ASSERT_TRUE(Wait_For(white));
+  // The reveal: the moments the screen changed, to the picture complete.
+  const DWORD start = GetTickCount();
+  DWORD last_change = start, longest_still = 0;
+  std::vector<DWORD> last = Capture_Screen(area);
+  ASSERT_TRUE(Wait_For(
+      [&] {
+        const auto shown = Capture_Screen(area);
+        if (shown != last) {
+          longest_still = std::max(longest_still, GetTickCount() - last_change);
+          last_change = GetTickCount();
+          last = shown;
+        }
+        return shown == framed;
+      },
+      20000));
+  const DWORD done = GetTickCount();
+  EXPECT_TRUE(done - start >= 3000 && done - start <= 12000) << "a reveal of " << done - start << " ms";
+  EXPECT_LT(longest_still, 1500u) << "the screen stood still during the reveal";
+  // The hold: the finished picture stays, then the next reveal begins.
+  EXPECT_TRUE(Wait_For(white, 10000));
+  EXPECT_GE(GetTickCount() - done, 1500u) << "the finished picture was not held";
+}
+
+// A key while the next picture, a big one, is read ends the saver at once: input never waits for a load.
+TEST(Saver_Screen, AKeyWhileABigPictureLoadsEndsTheSaverAtOnce) {
+  Running_Saver saver(L"saver_big", {0, 1},
+                      [](const Install& i) { CopyFileW(Big_Jpeg.c_str(), i.Path(L"pics\\two.jpg").c_str(), FALSE); });
+  ASSERT_TRUE(saver.window && Wait_For([&] { return GetForegroundWindow() == saver.window; }));
+  // The small picture complete, fitted to the whole screen in its white frame: the big one is being read.
+  std::vector<DWORD> complete;
+  for (int y = 0; y < 768; ++y)
+    for (int x = 0; x < 1024; ++x) complete.push_back(x % 1023 == 0 || y % 767 == 0 ? 0xFFFFFF : Saver_Colour);
+  ASSERT_TRUE(Wait_For([&] { return Screen_Shows({0, 0, 1024, 768}, complete); }));
+  Press_Key(VK_SPACE);
+  const DWORD pressed = GetTickCount();
+  EXPECT_EQ(saver.scr->Wait_Exit(1000), 0u);
+  EXPECT_LT(GetTickCount() - pressed, 1000u);
 }
 
 // No picture: the warning, with the pointer shown; once it is dismissed the program ends, and neither the

@@ -82,7 +82,7 @@ class App {
   };
   struct Entry {
     Stepped_Work* Work;
-    DWORD Due;  // GetTickCount's time of its next step
+    DWORD Due;     // GetTickCount's time of its next step
     bool Waiting;  // for its handle only
   };
   // Steps every work that is due; the milliseconds until the next is, or INFINITE.

@@ -93,8 +93,8 @@ void App::Wait(DWORD ms) {
       handles.push_back(h);
       of.push_back(i);
     }
-  const DWORD woke = MsgWaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, ms,
-                                               QS_ALLINPUT);
+  const DWORD woke =
+      MsgWaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, ms, QS_ALLINPUT);
   if (woke >= WAIT_OBJECT_0 && woke < WAIT_OBJECT_0 + handles.size()) {
     Entry& e = work_[of[woke - WAIT_OBJECT_0]];
     e.Waiting = false;

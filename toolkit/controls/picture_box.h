@@ -1,16 +1,14 @@
 #pragma once
-// A picture box: a child window with its own device context and a persistent surface (a 32-bit DIB
-// selected into a memory DC). Whatever is drawn into the surface stays there; the window shows it.
+// A picture box: a child window that shows a persistent surface (toolkit/system/surface.h). Whatever is drawn into
+// the surface stays there; the window shows it, bringing what changed to the screen at each refresh.
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <vector>
 
-#include "toolkit/system/gdi.h"
 #include "toolkit/controls/holder.h"
 #include "toolkit/system/picture.h"
+#include "toolkit/system/surface.h"
 
 namespace toolkit {
 
@@ -20,13 +18,13 @@ class Picture_Box : public Holder {
   void Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color);
 
   // The surface's device context and bitmap: draw here, read pixels here.
-  HDC Hdc() const { return dc_.Get(); }
-  HBITMAP Image() const { return bitmap_.Get(); }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  HDC Hdc() const { return surface_.Hdc(); }
+  HBITMAP Image() const { return surface_.Image(); }
+  const toolkit::Surface& Surface() const { return surface_; }
+  int Width() const { return surface_.Width(); }
+  int Height() const { return surface_.Height(); }
 
   void Set_Visible(bool visible);
-  void Set_Back_Color(COLORREF color) { back_color_ = color; }
   void Move(int left, int top);
   // A new size keeps what the surface holds; an added area takes the back colour.
   void Resize(int width, int height);
@@ -34,25 +32,16 @@ class Picture_Box : public Holder {
   void Cls();
   // Sets one pixel of the surface to a colour value (red + 256 green + 65536 blue); shown at the next Refresh.
   void Pset(int x, int y, std::uint32_t color) {
-    if (static_cast<unsigned>(x) >= static_cast<unsigned>(width_) ||
-        static_cast<unsigned>(y) >= static_cast<unsigned>(height_))
-      return;
-    bits_[static_cast<std::size_t>(y) * width_ + x] =
-        ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
-    Mark_Dirty(x, y);
+    if (surface_.Pset(x, y, color)) Mark_Dirty(x, y);
   }
   // Tells the box that its whole surface was drawn on through Hdc(), for the next Refresh.
   void Surface_Changed() { all_dirty_ = true; }
   // Brings what changed in the surface to the screen.
   void Refresh();
-  // Takes the picture at its natural size: the box resizes to it and its surface shows it on the back colour.
-  void Load_Picture(const Picture& picture);
+  // Takes a decoded picture at its natural size: the box resizes to it.
+  void Adopt(Decoded_Picture&& picture);
   // Draws the picture over the whole surface, at the box's own size.
   void Draw_Picture(const Picture& picture);
-  // Makes the surface anew at width x height, its pixels (rows from the top, 0x00RRGGBB) written by fill from
-  // the old ones, which stand until it returns.
-  void Remake_Surface(int width, int height,
-                      const std::function<void(const std::uint32_t* old, std::uint32_t* fresh)>& fill);
 
   std::function<void(int Button, int Shift, int X, int Y)> Mouse_Down;
 
@@ -64,9 +53,8 @@ class Picture_Box : public Holder {
   }
 
  private:
-  // A fresh surface, which fill paints through a DC on it or its pixels, takes the old one's place.
-  void New_Surface(int width, int height, const std::function<void(HDC, std::uint32_t*)>& fill);
-  void New_Surface(int width, int height, bool keep);
+  // The window and the record of changes follow the surface's size.
+  void Sized();
   // What changed since the last Refresh is kept as tiles, so that a thin ring of pixels across the surface
   // brings only its own tiles to the screen, not the rectangle around it.
   static constexpr int Tile_Shift = 4;  // 16 x 16 pixels
@@ -79,13 +67,7 @@ class Picture_Box : public Holder {
   }
   HRGN Dirty_Region();
 
-  // Declared in this order, so that the surface leaves the DC before either goes.
-  Memory_Dc dc_{CreateCompatibleDC(nullptr)};
-  Bitmap bitmap_;
-  std::optional<Selection> selected_;
-  std::uint32_t* bits_ = nullptr;
-  int width_ = 0, height_ = 0;
-  COLORREF back_color_ = RGB(0, 0, 0);
+  toolkit::Surface surface_;
   bool all_dirty_ = false;
   int tiles_across_ = 0;
   std::vector<unsigned char> tile_dirty_;

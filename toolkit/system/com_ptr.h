@@ -23,6 +23,8 @@ class Com_Ptr {
   T* Get() const { return p_; }
   T* operator->() const { return p_; }
   explicit operator bool() const { return p_ != nullptr; }
+  // The reference, which now belongs to whoever took it.
+  T* Detach() { return std::exchange(p_, nullptr); }
   // For calls that hand back a new reference through an out-parameter.
   T** Put() {
     Reset();

@@ -30,6 +30,9 @@ std::wstring App_Path() {
 }
 
 // The process ends where it stands: a picture's load on the worker thread, or a system dialog, does not hold it.
-void End_Program() { TerminateProcess(GetCurrentProcess(), 0); ExitProcess(0); }
+void End_Program() {
+  TerminateProcess(GetCurrentProcess(), 0);
+  ExitProcess(0);
+}
 
 }  // namespace toolkit

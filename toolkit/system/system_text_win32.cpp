@@ -316,6 +316,8 @@ HANDLE Open_For_Reading(const std::wstring& path) {
   return CreateFileA(Ansi(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+HANDLE Create_Event() { return CreateEventA(nullptr, FALSE, FALSE, nullptr); }
+
 std::wstring Short_Path(const std::wstring& path) {
   if (!Nt_Family()) {
     char out[MAX_PATH + 1] = {};
