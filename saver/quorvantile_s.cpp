@@ -94,7 +94,12 @@ toolkit::Next_Step Quorvantile_S::Step() {
     Resume_Next([&] { Receive_Picture(std::move(*answer)); });
   const DWORD now = GetTickCount();
   DWORD wait = INFINITE;
-  for (const auto& m : monitors_) Resume_Next([&] { wait = std::min(wait, Move_On(*m, now)); });
+  for (const auto& m : monitors_) {
+    // A monitor whose step failed is asked again at the next frame.
+    DWORD next = Frame_Ms;
+    Resume_Next([&] { next = Move_On(*m, now); });
+    wait = std::min(wait, next);
+  }
   if (wait == INFINITE) return toolkit::Next_Step::On_Signal();
   return toolkit::Next_Step::After(wait);
 }
@@ -176,11 +181,14 @@ void Quorvantile_S::Start_Painting(Monitor& m, DWORD now) {
 // The frame paints what the clock has made due, in one share of time; at full speed, one growth layer.
 bool Quorvantile_S::Paint_Frame_Of(Monitor& m, DWORD now) {
   if (!m.Painting_Now) return false;
-  if (Paint_Ms == 0) return Paint_Step(m);
+  bool going = false;
+  if (Paint_Ms == 0) {
+    Resume_Next([&] { going = Paint_Step(m); });
+    return going;
+  }
   Display_Surface surface(m.Display);
   const Pace pace(m.Painting_Now->Total(), Paint_Ms);
   const DWORD started = GetTickCount();
-  bool going = false;
   Resume_Next([&] {
     going = Paint_Frame(*m.Painting_Now, surface, pace.Due(now - m.Reveal_Start),
                         [started] { return GetTickCount() - started < Frame_Work_Ms; });
