@@ -53,11 +53,12 @@ unsigned Gdi_Objects() {
   return n;
 }
 
-// After the three passes Display holds Master's picture, with a white one-pixel frame.
-bool Painted_Exactly(const Saver_Test_Seam::Road& m) {
+// After the three passes Display holds the picture as it was placed in Master, with a white one-pixel frame. (Master
+// lets its pixels go once the painting is prepared: they are taken before.)
+bool Painted_Exactly(const Saver_Test_Seam::Road& m, const std::vector<DWORD>& master) {
   if (m.Display().Width() != m.Master().Width() || m.Display().Height() != m.Master().Height()) return false;
   const int w = m.Master().Width(), h = m.Master().Height();
-  const auto shown = Saver_Test_Seam::Pixels(m.Display()), master = Saver_Test_Seam::Pixels(m.Master());
+  const auto shown = Saver_Test_Seam::Pixels(m.Display());
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * w + x;
@@ -104,13 +105,14 @@ int main(int argc, char** argv) {
       if (getenv("QV_SOAK_TRACE")) std::printf("soak: %d %ls\n", shown + 1, path.c_str()), std::fflush(stdout);
       const auto start = Clock::now();
       toolkit::Resume_Next([&] { monitor.Next(); });
+      const std::vector<DWORD> placed = Saver_Test_Seam::Pixels(monitor.Master());
       const bool completed = monitor.Paint() > 0;
       slowest = std::max(slowest, std::chrono::duration<double>(Clock::now() - start).count());
       ++shown;
       abandoned += !completed;
       if (is_bad) {
         ++bad;
-      } else if (completed && Painted_Exactly(monitor)) {
+      } else if (completed && Painted_Exactly(monitor, placed)) {
         ++good_painted;
       } else if (monitor.Master().Width() > 2 && monitor.Master().Height() > 2) {
         ++good_not_painted;
