@@ -33,6 +33,7 @@ Picture_Loader::~Picture_Loader() {
     SetEvent(asked_.Get());
     WaitForSingleObject(thread_.Get(), INFINITE);  // a decode under way ends first
   }
+  answers_.clear();  // their lent bitmaps come back here
   Let_Go_Of_Handed_Back();
   DeleteCriticalSection(&section_);
 }
