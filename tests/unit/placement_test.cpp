@@ -33,17 +33,13 @@ TEST(Placement, TheWorkedPlacementsOnA1024By768Screen) {
     SCOPED_TRACE(testing::Message() << r.W << " x " << r.H << " mode " << r.Size_Mode);
     const Placement p = Place_Picture(r.W, r.H, 1024, 768, r.Size_Mode);
     EXPECT_EQ(p.How, r.How);
-    EXPECT_EQ(p.Master_W, r.Master_W);
-    EXPECT_EQ(p.Master_H, r.Master_H);
+    EXPECT_EQ((std::array{p.Master_W, p.Master_H}), (std::array{r.Master_W, r.Master_H}));
     if (r.How == M::Load_Direct) continue;
     // Fitted, the whole picture is stretched to a place; cut, a part of it is copied to the corner.
     const bool fit = r.How == M::Stretch;
     EXPECT_EQ((std::array{p.Dest_X, p.Dest_Y, p.Src_X, p.Src_Y}),
               (fit ? std::array{r.X, r.Y, 0, 0} : std::array{0, 0, r.X, r.Y}));
-    if (fit) {
-      EXPECT_EQ((std::array{p.Src_W, p.Src_H}), (std::array{static_cast<int>(r.W), static_cast<int>(r.H)}));
-    }
-    EXPECT_EQ(p.Dest_W, r.Dest_W);
-    EXPECT_EQ(p.Dest_H, r.Dest_H);
+    if (fit) EXPECT_EQ((std::array{p.Src_W, p.Src_H}), (std::array{static_cast<int>(r.W), static_cast<int>(r.H)}));
+    EXPECT_EQ((std::array{p.Dest_W, p.Dest_H}), (std::array{r.Dest_W, r.Dest_H}));
   }
 }

@@ -76,7 +76,6 @@ TEST(Settings, SaveWritesEveryKeyInOrderWithTheShownFolderUpToItsFirstNul) {
   Stored.clear();
   Settings s;
   s.Change_Mode = 1;
-  s.Size_Mode = 0;
   s.Kind_Flag = {1, 0, 1, -1};
   s.Pict_Folder = std::wstring(L"C:\\new\0junk", 11);
   s.Paint_Time = 6;

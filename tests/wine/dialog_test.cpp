@@ -47,19 +47,12 @@ TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
   const std::string pics = "C:\\qvtest\\buttons\\pics";
   const auto click = [](POINT p) { return [p](Open_Dialog& d) { d.Click(d.Pic_C, p.x, p.y); }; };
   const auto key = [](WORD k) { return [k](Open_Dialog&) { Press_Key(k); }; };
+  const Saver_Settings timed{0, 0, {1, 1, 1, 1}, 7, 3}, older{0, 0, {1, 1, 1, 1}, std::nullopt, std::nullopt};
   const Case cases[] = {
       {"設定", {Random, Full_Screen, No_Gif, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1}})},
       {"Enter", {Full_Screen}, key(VK_RETURN), Expected_File(pics, {0, 1})},
-      {"設定 with the times set",
-       {},
-       click(Set),
-       Expected_File(pics, {0, 0, {1, 1, 1, 1}, 7, 3}),
-       {0, 0, {1, 1, 1, 1}, 7, 3}},
-      {"設定 on an older saver's file",
-       {},
-       click(Set),
-       Expected_File(pics, {0, 0, {1, 1, 1, 1}, 30, 10}),
-       {0, 0, {1, 1, 1, 1}, std::nullopt, std::nullopt}},
+      {"設定 with the times set", {}, click(Set), Expected_File(pics, timed), timed},
+      {"設定 on an older saver's file", {}, click(Set), Expected_File(pics, {0, 0, {1, 1, 1, 1}, 30, 10}), older},
       {"ｷｬﾝｾﾙ", {Random}, click(Cancel), {}},
       {"Esc", {Random}, key(VK_ESCAPE), {}},
       {"the close box", {Random}, [](Open_Dialog& d) { PostMessageW(d.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, {}},

@@ -1,6 +1,7 @@
 #include "tests/wine/driver.h"
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -119,6 +120,16 @@ Process::Process(const std::wstring& program, const std::wstring& arguments, boo
   SetEnvironmentVariableW(L"WINEDEBUG", debug);
 }
 
+std::vector<DWORD> Process::Threads() const {
+  std::vector<DWORD> threads;
+  const HANDLE all = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 entry{sizeof entry};
+  for (BOOL more = Thread32First(all, &entry); more; more = Thread32Next(all, &entry))
+    if (entry.th32OwnerProcessID == info_.dwProcessId) threads.push_back(entry.th32ThreadID);
+  CloseHandle(all);
+  return threads;
+}
+
 Process::~Process() {
   if (Running()) {
     TerminateProcess(info_.hProcess, 1);
@@ -177,28 +188,24 @@ HWND Wait_For_Window(DWORD process_id, const std::wstring& title, DWORD limit_ms
 
 void Sync_With(HWND hwnd) { Ask(hwnd, WM_NULL); }
 
-std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& draw) {
+std::vector<DWORD> Capture_Screen(const RECT& r) {
+  // Wine brings this thread's own drawing to the screen when the thread waits for messages.
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+  const int w = r.right - r.left, h = r.bottom - r.top;
   BITMAPINFO bi{};
   bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   const toolkit::Bitmap dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   const toolkit::Memory_Dc mem(CreateCompatibleDC(nullptr));
   {
+    const toolkit::Window_Dc screen(nullptr);
     const toolkit::Selection selected(mem.Get(), dib.Get());
-    draw(mem.Get());
+    BitBlt(mem.Get(), 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY);
   }
   GdiFlush();
   std::vector<DWORD> out(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + w * h);
   for (DWORD& v : out) v &= 0xFFFFFF;
   return out;
-}
-
-std::vector<DWORD> Capture_Screen(const RECT& r) {
-  // Wine brings this thread's own drawing to the screen when the thread waits for messages.
-  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
-  const toolkit::Window_Dc screen(nullptr);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  return Draw_To_Pixels(w, h, [&](HDC dc) { BitBlt(dc, 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY); });
 }
 
 void Write_Test_Bmp(const std::wstring& path, int w, int h, const std::function<DWORD(int, int)>& colour) {

@@ -63,6 +63,7 @@ class Process {
   std::optional<DWORD> Wait_Exit(DWORD limit_ms = Generous_Ms);  // the exit code, unless it still runs
   DWORD Id() const { return info_.dwProcessId; }
   DWORD Main_Thread() const { return info_.dwThreadId; }
+  std::vector<DWORD> Threads() const;  // those it has now
 
  private:
   bool Running() const;
@@ -82,8 +83,7 @@ HWND Window_Of(DWORD process_id, const wchar_t* cls, const wchar_t* title);
 HWND Wait_For_Window(DWORD process_id, const std::wstring& title, DWORD limit_ms = Generous_Ms);
 void Sync_With(HWND hwnd);  // returns once the window's thread has taken its pending messages, or fails the case
 
-// Pixels as 0x00RRGGBB, row by row from the top: of what draw puts on a fresh surface, and of the screen.
-std::vector<DWORD> Draw_To_Pixels(int w, int h, const std::function<void(HDC)>& draw);
+// The screen's pixels as 0x00RRGGBB, row by row from the top.
 std::vector<DWORD> Capture_Screen(const RECT& r);
 // A bitmap file whose pixel (x, y) is colour(x, y).
 void Write_Test_Bmp(const std::wstring& path, int w, int h, const std::function<DWORD(int, int)>& colour);

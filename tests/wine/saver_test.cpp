@@ -7,6 +7,18 @@
 
 using namespace driver;
 
+namespace {
+
+// A w x h picture as the saver shows it complete: inside the white frame of the canvas's edge.
+std::vector<DWORD> Framed(int w, int h, const std::function<DWORD(int, int)>& colour) {
+  std::vector<DWORD> framed;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) framed.push_back(x % (w - 1) == 0 || y % (h - 1) == 0 ? 0xFFFFFF : colour(x, y));
+  return framed;
+}
+
+}  // namespace
+
 // Each ending on a fresh start in the same place, so that each start also shows that the last one left nothing.
 // Started with /s the saver hides the pointer, started with nothing it leaves it. Every ending switches the system's
 // screen saver back on.
@@ -62,10 +74,7 @@ TEST(Saver_Screen, ShowsAPictureUprightAndExactInAWhiteFrameThenTheNext) {
     Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 201, 151, halves);
     Write_Test_Bmp(i.Path(L"pics\\two.bmp"), 201, 151, [](int, int) { return 0x646464u; });
   });
-  std::vector<DWORD> framed;
-  for (int y = 0; y < 151; ++y)
-    for (int x = 0; x < 201; ++x) framed.push_back(x % 200 == 0 || y % 150 == 0 ? 0xFFFFFF : halves(x, y));
-  EXPECT_TRUE(Wait_For([&] { return Screen_Shows({411, 308, 612, 459}, framed); }));
+  EXPECT_TRUE(Wait_For([&] { return Screen_Shows({411, 308, 612, 459}, Framed(201, 151, halves)); }));
   EXPECT_TRUE(Wait_For([&] { return Screen_Shows({512, 384, 513, 385}, {0x646464}); }));
 }
 
@@ -91,9 +100,7 @@ TEST(Saver_Screen, APacedRevealChangesTheScreenThroughoutThenHoldsTheFinishedPic
   Running_Saver saver(L"saver_paced", {0, 0, {1, 1, 1, 1}, 6, 2},
                       [](const Install& i) { Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 320, 240, Pattern); });
   const RECT area{352, 264, 672, 504};  // 320 x 240 at the middle of 1024 x 768
-  std::vector<DWORD> framed;
-  for (int y = 0; y < 240; ++y)
-    for (int x = 0; x < 320; ++x) framed.push_back(x % 319 == 0 || y % 239 == 0 ? 0xFFFFFF : Pattern(x, y));
+  const std::vector<DWORD> framed = Framed(320, 240, Pattern);
   const auto white = [&] {
     const auto px = Capture_Screen(area);
     return std::count(px.begin(), px.end(), 0xFFFFFFu) > static_cast<long>(px.size() * 9 / 10);
@@ -128,9 +135,7 @@ TEST(Saver_Screen, AKeyWhileABigPictureLoadsEndsTheSaverAtOnce) {
                       [](const Install& i) { CopyFileW(Big_Jpeg.c_str(), i.Path(L"pics\\two.jpg").c_str(), FALSE); });
   ASSERT_TRUE(saver.window && Wait_For([&] { return GetForegroundWindow() == saver.window; }));
   // The small picture complete, fitted to the whole screen in its white frame: the big one is being read.
-  std::vector<DWORD> complete;
-  for (int y = 0; y < 768; ++y)
-    for (int x = 0; x < 1024; ++x) complete.push_back(x % 1023 == 0 || y % 767 == 0 ? 0xFFFFFF : Saver_Colour);
+  const std::vector<DWORD> complete = Framed(1024, 768, [](int, int) { return Saver_Colour; });
   ASSERT_TRUE(Wait_For([&] { return Screen_Shows({0, 0, 1024, 768}, complete); }));
   Press_Key(VK_SPACE);
   const DWORD pressed = GetTickCount();
