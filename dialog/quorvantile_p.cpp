@@ -12,10 +12,10 @@
 #include "settings/settings_file.h"
 #include "toolkit/portable/dir_search.h"
 #include "toolkit/portable/error_styles.h"
-#include "toolkit/system/process.h"
-#include "toolkit/system/error_text.h"
 #include "toolkit/portable/numbers.h"
+#include "toolkit/system/error_text.h"
 #include "toolkit/system/pointer.h"
+#include "toolkit/system/process.h"
 #include "toolkit/system/screen.h"
 #include "toolkit/system/system_text.h"
 

@@ -12,16 +12,16 @@
 #include "settings/settings_values.h"
 #include "toolkit/controls/command_button.h"
 #include "toolkit/controls/deferred_call.h"
-#include "toolkit/controls/signal_work.h"
-#include "toolkit/system/picture_loader.h"
 #include "toolkit/controls/form.h"
-#include "toolkit/system/gdi.h"
 #include "toolkit/controls/image.h"
 #include "toolkit/controls/label.h"
 #include "toolkit/controls/layout.h"
 #include "toolkit/controls/list_box.h"
 #include "toolkit/controls/option_key.h"
 #include "toolkit/controls/picture_box.h"
+#include "toolkit/controls/signal_work.h"
+#include "toolkit/system/gdi.h"
+#include "toolkit/system/picture_loader.h"
 
 namespace Quorvantile_B {
 

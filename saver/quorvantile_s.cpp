@@ -101,7 +101,9 @@ toolkit::Next_Step Quorvantile_S::Step() {
     wait = std::min(wait, next);
   }
   if (wait == INFINITE) return toolkit::Next_Step::On_Signal();
-  return toolkit::Next_Step::After(wait);
+  // The waits count from the round's start, and the loop counts from its end.
+  const DWORD spent = GetTickCount() - now;
+  return toolkit::Next_Step::After(wait > spent ? wait - spent : 0);
 }
 
 void Quorvantile_S::Ask_Next_Picture(Monitor& m) {

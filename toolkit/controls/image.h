@@ -2,8 +2,8 @@
 // An image control: shows one picture, scaled to its own size.
 #include <memory>
 
-#include "toolkit/system/picture.h"
 #include "toolkit/controls/windowless.h"
+#include "toolkit/system/picture.h"
 
 namespace toolkit {
 

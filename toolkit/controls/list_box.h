@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/system/handles.h"
 #include "toolkit/controls/holder.h"
+#include "toolkit/system/handles.h"
 
 namespace toolkit {
 

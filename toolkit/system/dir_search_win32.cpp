@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include "toolkit/portable/dir_search.h"
-#include "toolkit/system/handles.h"
 #include "toolkit/portable/run_error.h"
+#include "toolkit/system/handles.h"
 #include "toolkit/system/system_text.h"
 
 namespace toolkit {

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "toolkit/portable/run_error.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/optional_entries.h"
-#include "toolkit/portable/run_error.h"
 
 namespace toolkit {
 namespace {
