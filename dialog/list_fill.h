@@ -2,7 +2,6 @@
 // The dialog's list filled with the bare names of paths, in their order, a share at each step; then the count shows
 // the list's items. A file gone since shows as an empty line.
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 

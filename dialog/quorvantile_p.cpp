@@ -2,8 +2,6 @@
 
 #include <oleacc.h>
 
-#include <span>
-
 #include "dialog/drawing.h"
 #include "dialog/folder_scan.h"
 #include "dialog/list_fill.h"

@@ -82,15 +82,16 @@ std::unique_ptr<toolkit::Form> Main(toolkit::App& app) {
 
   if (Mode_Letter() == L"P") return Embed_Preview(app);
 
-  // The settings are read once, and the picture list built from them; each form takes what it needs.
+  // The settings are read once; each form takes what it needs.
   const Settings settings = Load_Settings();
-  Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag);
 
   const std::wstring mode = Mode_Letter();
   if (mode == L"A") {
     Change_Password();
     toolkit::End_Program();
   }
+  // The dialog and the saver show the folder's pictures.
+  Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag);
   if (mode == L"C") {
     // Any parent handle after the switch is not used. Closing the dialog ends the program.
     auto dialog = std::make_unique<Quorvantile_P>(app, settings, std::move(pictures));

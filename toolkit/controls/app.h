@@ -63,7 +63,6 @@ class App {
   // Steps the work from the loop's next round on, at once; a work already under way starts again.
   void Start(Stepped_Work& work);
   void Stop(Stepped_Work& work);
-  bool Running(const Stepped_Work& work) const { return work.app_ == this; }
 
   // The message loop: takes every pending message, then steps the work that is due, then waits for a message, a
   // signal or the next step's time. Runs until the program ends.
@@ -85,6 +84,7 @@ class App {
     DWORD Due;     // GetTickCount's time of its next step
     bool Waiting;  // for its handle only
   };
+  Entry* Find(const Stepped_Work& work);
   // Steps every work that is due; the milliseconds until the next is, or INFINITE.
   DWORD Step_Due_Work();
   void Wait(DWORD ms);

@@ -23,15 +23,19 @@ LRESULT App::Owner_Window::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
 
 App::App() { owner_.Create(); }
 
+App::Entry* App::Find(const Stepped_Work& work) {
+  const auto found = std::find_if(work_.begin(), work_.end(), [&](const Entry& e) { return e.Work == &work; });
+  return found == work_.end() ? nullptr : &*found;
+}
+
 void App::Start(Stepped_Work& work) {
   if (work.app_ && work.app_ != this) work.app_->Stop(work);
   work.app_ = this;
-  const auto found = std::find_if(work_.begin(), work_.end(), [&](const Entry& e) { return e.Work == &work; });
   const Entry now{&work, GetTickCount(), false};
-  if (found == work_.end())
-    work_.push_back(now);
-  else
+  if (Entry* const found = Find(work))
     *found = now;
+  else
+    work_.push_back(now);
 }
 
 void App::Stop(Stepped_Work& work) {
@@ -66,11 +70,10 @@ DWORD App::Step_Due_Work() {
   for (const Entry& e : work_)
     if (!e.Waiting && static_cast<LONG>(e.Due - now) <= 0) due.push_back(e.Work);
   for (Stepped_Work* work : due) {
-    const auto found = std::find_if(work_.begin(), work_.end(), [&](const Entry& e) { return e.Work == work; });
-    if (found == work_.end()) continue;
+    if (!Find(*work)) continue;
     const Next_Step next = work->Step();
-    const auto still = std::find_if(work_.begin(), work_.end(), [&](const Entry& e) { return e.Work == work; });
-    if (still == work_.end()) continue;
+    Entry* const still = Find(*work);
+    if (!still) continue;
     if (next.Finished) {
       Stop(*work);
       continue;

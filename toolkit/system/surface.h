@@ -16,6 +16,11 @@ struct Decoded_Picture;
 
 class Surface {
  public:
+  // A colour value (red + 256 green + 65536 blue, as a COLORREF holds it) as a pixel, 0x00RRGGBB.
+  static constexpr std::uint32_t Pixel_Of(std::uint32_t color) {
+    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+  }
+
   // An empty surface in the back colour.
   explicit Surface(COLORREF back_color = RGB(0, 0, 0));
   Surface(const Surface&) = delete;
@@ -38,8 +43,7 @@ class Surface {
     if (static_cast<unsigned>(x) >= static_cast<unsigned>(width_) ||
         static_cast<unsigned>(y) >= static_cast<unsigned>(height_))
       return false;
-    bits_[static_cast<std::size_t>(y) * width_ + x] =
-        ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+    bits_[static_cast<std::size_t>(y) * width_ + x] = Pixel_Of(color);
     return true;
   }
   // Takes the pixels of a decoded picture as its own, at their size.

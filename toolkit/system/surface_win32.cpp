@@ -61,8 +61,7 @@ void Surface::Resize(int width, int height) {
 void Surface::Cls() {
   if (!handle_) return Resize(width_, height_);
   GdiFlush();
-  const std::uint32_t back = ((back_color_ & 0xFF) << 16) | (back_color_ & 0xFF00) | ((back_color_ >> 16) & 0xFF);
-  std::fill(bits_, bits_ + static_cast<std::size_t>(width_) * height_, back);
+  std::fill(bits_, bits_ + static_cast<std::size_t>(width_) * height_, Pixel_Of(back_color_));
 }
 
 void Surface::Adopt(Decoded_Picture&& picture) {
