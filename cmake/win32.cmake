@@ -1,7 +1,7 @@
 # The Windows build: the screen saver, the Wine test driver and the test-only stand-ins.
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources")
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 WINVER=0x0500)
 # Everything linked in: the executable needs no DLL beyond Windows' own.
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -s)
 

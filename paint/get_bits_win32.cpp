@@ -4,6 +4,7 @@
 
 #include "toolkit/portable/error_styles.h"
 #include "toolkit/system/gdi.h"
+#include "toolkit/system/surface.h"
 
 namespace Quorvantile_B {
 
@@ -15,9 +16,11 @@ bool Get_Bits(const toolkit::Surface& surface, Grid<std::int32_t>& bits) {
   const int w = bm.bmWidth, h = bm.bmHeight;
   BITMAPINFO header{};
   header.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, static_cast<DWORD>(w) * h * 4, 0, 0, 0, 0};
-  // The bitmap must not be selected into a DC while it is read: a placeholder takes its place meanwhile,
-  // and the owners put the bitmap back and delete the placeholder whatever fails.
-  const toolkit::Bitmap placeholder(CreateDIBitmap(hdc, &header.bmiHeader, 0, nullptr, &header, DIB_RGB_COLORS));
+  // The bitmap must not be selected into a DC while it is read: a placeholder takes its place meanwhile, and the
+  // owners put the bitmap back and delete the placeholder whatever fails. One pixel of a DIB section: a
+  // device-dependent bitmap of the picture's size may not be had on the 95 family, whose limit is 16 MB.
+  std::uint32_t* unused = nullptr;
+  const toolkit::Bitmap placeholder(toolkit::Make_Dib(1, 1, unused));
   const toolkit::Selection stand_in(hdc, placeholder.Get());
   int rows = 0;
   // The copy needs the rows that the staging buffer received, and the buffer its memory.

@@ -7,8 +7,8 @@ namespace Quorvantile_B {
 
 // Only the stored and the upright pixels are held during the turn.
 void Stand_Upright(toolkit::Decoded_Picture& picture) noexcept {
-  const int orientation = Exif_Orientation({picture.Jpeg_Head.data(), picture.Jpeg_Head.size()});
-  std::vector<unsigned char>().swap(picture.Jpeg_Head);
+  const int orientation = Exif_Orientation(picture.Jpeg_Head);
+  picture.Jpeg_Head = {};
   if (orientation == 1) return;
   const int W = picture.Width, H = picture.Height;
   const bool on_side = Lies_On_Its_Side(orientation);
@@ -18,8 +18,6 @@ void Stand_Upright(toolkit::Decoded_Picture& picture) noexcept {
   GdiFlush();
   Turn_Upright(picture.Bits, W, H, orientation, upright);
   picture.Pixels = std::move(turned);
-  picture.Lent = nullptr;
-  picture.Keeper.reset();
   picture.Bits = upright;
   picture.Width = on_side ? H : W;
   picture.Height = on_side ? W : H;

@@ -37,7 +37,7 @@ Quorvantile_S::Quorvantile_S(toolkit::App& app, const Settings& settings, Catalo
       Hold_Ms(Milliseconds(settings.Hold_Time)),
       pictures_(std::move(pictures)),
       Mode_Letter(std::move(Mode_Letter)),
-      loader_(&Stand_Upright, toolkit::Picture_Loader::On_Failure::Repeat_Last, toolkit::Picture_Loader::Pixels::Lent) {
+      loader_(&Stand_Upright, toolkit::Picture_Loader::On_Failure::Repeat_Last) {
   // The play order's draws re-seed the generator from the clock before each one.
   if (pictures_.Pict_Count != 0)
     play_.emplace(pictures_.Pict_Count, settings.Change_Mode, [this] {

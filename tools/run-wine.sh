@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # run-wine.sh CONFIG PROGRAM [ARGS...]: runs a Windows program in one of the bench's configurations (nt, 98,
-# 144, 192, dual; see wine-bench.sh), in its prefix and on its screen, with the build that runs here
+# 2000, 144, 192, dual; see wine-bench.sh), in its prefix and on its screen, with the build that runs here
 # (wine-build.sh). A PROGRAM without a folder is one of that build's own (qv_wine_tests.exe).
 set -eu
 source "$(dirname "$0")/wine-build.sh"
@@ -10,6 +10,7 @@ case $program in */* | *\\*) ;; *) program=$QV_HERE/$QV_WIN/$program ;; esac
 case $config in
   dual) display=${QV_DUAL_DISPLAY:-:78} ;;
   144|192) display=${QV_HIDPI_DISPLAY:-:79} ;;
+  98|2000) display=${QV_OLD_DISPLAY:-:82} ;;
   fhd) display=${QV_FHD_DISPLAY:-:80} ;;
   tri) display=${QV_TRI_DISPLAY:-:81} ;;
   *) display=${QV_DISPLAY:-:77} ;;

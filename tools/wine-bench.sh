@@ -6,7 +6,9 @@
 #   wine-bench.sh prefixes  make the prefixes if missing (no screen of its own)
 #   wine-bench.sh stop      stop what start started
 # Configurations (tools/run-wine.sh takes their names):
-#   nt    the NT family at 96 dpi on a 1024 x 768 screen      98    the same, reporting the 95 family
+#   nt    the NT family at 96 dpi on a 1024 x 768 screen
+#   98    the 95 family (Windows 98), and 2000 the NT family as Windows 2000, each on a 2880 x 1800 screen, where a
+#         bitmap of the screen's size is past the 95 family's 16 MB
 #   144   the NT family at 144 dpi on a 2048 x 1536 screen    192   the same at 192 dpi
 #   dual  the NT family on two 640 x 480 monitors side by side (Xephyr with Xinerama on the first screen)
 # and for the benchmarks only:
@@ -18,6 +20,7 @@ bench=${QV_BENCH_DIR:-$QV_HERE/build/wine}
 display=${QV_DISPLAY:-:77}
 dual_display=${QV_DUAL_DISPLAY:-:78}
 hidpi_display=${QV_HIDPI_DISPLAY:-:79}
+old_display=${QV_OLD_DISPLAY:-:82}
 fhd_display=${QV_FHD_DISPLAY:-:80}
 tri_display=${QV_TRI_DISPLAY:-:81}
 mkdir -p "$bench"
@@ -81,6 +84,7 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
     rm -f "$pfx/.qv-ready"
     case $name in
       98) reg "$pfx" 'HKCU\Software\Wine' /v Version /d win98 ;;
+      2000) reg "$pfx" 'HKCU\Software\Wine' /v Version /d win2k ;;
       144|192) reg "$pfx" 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$name" ;;
       # The 64-bit X11 driver asks XRandR for the monitors, which sees one on Xephyr; Xinerama sees them all.
       dual|tri) reg "$pfx" 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N ;;
@@ -91,10 +95,10 @@ make_prefix() {  # make_prefix NAME: the NT prefix is made, the others are copie
 }
 
 all_prefixes() {
-  for name in nt 98 144 192 dual ${bench_configs:-}; do make_prefix "$name"; done
+  for name in nt 98 2000 144 192 dual ${bench_configs:-}; do make_prefix "$name"; done
   # R: is a spare drive whose root the tests may fill.
   mkdir -p "$bench/drive-r"
-  for name in nt 98 144 192 dual; do ln -sfn "$bench/drive-r" "$(qv_prefix "$name")/dosdevices/r:"; done
+  for name in nt 98 2000 144 192 dual; do ln -sfn "$bench/drive-r" "$(qv_prefix "$name")/dosdevices/r:"; done
   # C:\qvfixtures\portrait6.jpg: a photo stored on its side, as a phone stores a portrait one, with the EXIF
   # orientation 6 that stands it upright as four quarters: red, green / blue, light grey.
   local fixture=$bench/portrait6.jpg
@@ -106,7 +110,7 @@ all_prefixes() {
   fi
   # C:\qvfixtures\big50.jpg: a JPEG of 50 megapixels, which takes seconds to decode.
   [ -f "$bench/big50.jpg" ] || python3 "$QV_HERE/tools/make_big_jpeg.py" 8160 6120 "$bench/big50.jpg"
-  for name in nt 98 144 192 dual; do
+  for name in nt 98 2000 144 192 dual; do
     mkdir -p "$(qv_prefix "$name")/drive_c/qvfixtures"
     cp "$fixture" "$bench/big50.jpg" "$(qv_prefix "$name")/drive_c/qvfixtures/"
   done
@@ -127,7 +131,7 @@ start_xephyr() {  # start_xephyr DISPLAY NAME SCREEN...
 case "${1:-}" in
   start)
     with=${2:-}
-    screens=("main $display 1024x768" "hidpi $hidpi_display 2048x1536")
+    screens=("main $display 1024x768" "hidpi $hidpi_display 2048x1536" "old $old_display 2880x1800")
     if [ "$with" = bench ]; then
       screens+=("fhd $fhd_display 1920x1080")
       bench_configs="fhd tri"
@@ -156,7 +160,7 @@ case "${1:-}" in
     for pfx in "$bench"/prefix*-*; do
       [ -d "$pfx" ] && WINEPREFIX=$pfx wineserver -k >/dev/null 2>&1 || true
     done
-    for f in xephyr-tri xephyr openbox-fhd xvfb-fhd openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
+    for f in xephyr-tri xephyr openbox-fhd xvfb-fhd openbox-old xvfb-old openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
       if [ -f "$bench/$f.pid" ]; then
         pid=$(cat "$bench/$f.pid")
         kill "$pid" 2>/dev/null || true

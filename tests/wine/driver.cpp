@@ -111,7 +111,7 @@ Process::Process(const std::wstring& program, const std::wstring& arguments, boo
   std::wstring command = L"\"" + program + L"\" " + arguments;
   wchar_t debug[64] = {};  // the child inherits WINEDEBUG
   GetEnvironmentVariableW(L"WINEDEBUG", debug, 64);
-  if (traced) SetEnvironmentVariableW(L"WINEDEBUG", L"+relay,+loaddll");
+  if (traced) SetEnvironmentVariableW(L"WINEDEBUG", L"+relay,+loaddll,+bitmap");
   STARTUPINFOW si{};
   si.cb = sizeof si;
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -53,8 +53,8 @@ class Install {
   std::wstring dir_;
 };
 
-// A started program, killed if the test leaves it running. Traced, Wine logs its every system call and where it
-// loads each module.
+// A started program, killed if the test leaves it running. Traced, Wine logs its every system call, where it loads
+// each module, and the size of every bitmap it makes.
 class Process {
  public:
   Process(const std::wstring& program, const std::wstring& arguments, bool traced = false);

@@ -7,21 +7,11 @@
 #include <vector>
 
 #include "toolkit/controls/window.h"
+#include "toolkit/portable/work_schedule.h"
 
 namespace toolkit {
 
 class App;
-
-// When a piece of long work wants its next step: at once, after a while, or once its handle is signalled.
-struct Next_Step {
-  static constexpr Next_Step Now() { return {0}; }
-  static constexpr Next_Step After(DWORD ms) { return {ms}; }
-  static constexpr Next_Step On_Signal() { return {INFINITE}; }
-  // Finished: the loop steps it no more.
-  static constexpr Next_Step Done() { return {INFINITE, true}; }
-  DWORD Wait_Ms;
-  bool Finished = false;
-};
 
 // Long work, which does a bounded share at each step and returns, so that input is handled between two steps. It
 // leaves the loop when it is done, or when it goes.
@@ -79,18 +69,12 @@ class App {
    protected:
     LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override;
   };
-  struct Entry {
-    Stepped_Work* Work;
-    DWORD Due;     // GetTickCount's time of its next step
-    bool Waiting;  // for its handle only
-  };
-  Entry* Find(const Stepped_Work& work);
-  // Steps every work that is due; the milliseconds until the next is, or INFINITE.
-  DWORD Step_Due_Work();
-  void Wait(DWORD ms);
+  // Steps every work that is due.
+  void Step_Due_Work();
+  void Wait(DWORD ms, bool with_signals);
 
   Owner_Window owner_;
-  std::vector<Entry> work_;
+  Work_Schedule schedule_;
 };
 
 }  // namespace toolkit

@@ -5,6 +5,7 @@
 #include "toolkit/controls/form.h"
 #include "toolkit/system/process.h"
 #include "toolkit/system/system_text.h"
+#include "toolkit/system/wait.h"
 
 namespace toolkit {
 
@@ -23,23 +24,14 @@ LRESULT App::Owner_Window::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
 
 App::App() { owner_.Create(); }
 
-App::Entry* App::Find(const Stepped_Work& work) {
-  const auto found = std::find_if(work_.begin(), work_.end(), [&](const Entry& e) { return e.Work == &work; });
-  return found == work_.end() ? nullptr : &*found;
-}
-
 void App::Start(Stepped_Work& work) {
   if (work.app_ && work.app_ != this) work.app_->Stop(work);
   work.app_ = this;
-  const Entry now{&work, GetTickCount(), false};
-  if (Entry* const found = Find(work))
-    *found = now;
-  else
-    work_.push_back(now);
+  schedule_.Start(&work, GetTickCount());
 }
 
 void App::Stop(Stepped_Work& work) {
-  std::erase_if(work_, [&](const Entry& e) { return e.Work == &work; });
+  schedule_.Stop(&work);
   if (work.app_ == this) work.app_ = nullptr;
 }
 
@@ -56,53 +48,43 @@ void App::Run_Until(const std::function<bool()>& done) {
       if (!Form::Take_Dialog_Keys(msg)) Dispatch_Message(msg);
     }
     if (done && done()) return;
-    const DWORD wait = Step_Due_Work();
+    Step_Due_Work();
+    const Work_Schedule::Wait wait = schedule_.Next_Wait(GetTickCount());
     // With a condition to ask again, never longer than a moment.
-    if (wait != 0) Wait(done ? std::min<DWORD>(wait, 10) : wait);
+    if (wait.Ms != 0) Wait(done ? std::min<DWORD>(wait.Ms, 10) : wait.Ms, wait.With_Signals);
   }
 }
 
 // A work may start or stop any work during its step, itself included: each round steps those due at its start that
 // are still there.
-DWORD App::Step_Due_Work() {
-  const DWORD now = GetTickCount();
-  std::vector<Stepped_Work*> due;
-  for (const Entry& e : work_)
-    if (!e.Waiting && static_cast<LONG>(e.Due - now) <= 0) due.push_back(e.Work);
-  for (Stepped_Work* work : due) {
-    if (!Find(*work)) continue;
+void App::Step_Due_Work() {
+  for (Work_Schedule::Work id : schedule_.Due(GetTickCount())) {
+    if (!schedule_.Has(id)) continue;
+    auto* const work = static_cast<Stepped_Work*>(id);
     const Next_Step next = work->Step();
-    Entry* const still = Find(*work);
-    if (!still) continue;
-    if (next.Finished) {
-      Stop(*work);
-      continue;
-    }
-    *still = {work, GetTickCount() + (next.Wait_Ms == INFINITE ? 0 : next.Wait_Ms), next.Wait_Ms == INFINITE};
+    schedule_.Stepped(id, next, GetTickCount());
   }
-  DWORD wait = INFINITE;
-  const DWORD after = GetTickCount();
-  for (const Entry& e : work_)
-    if (!e.Waiting) wait = std::min(wait, static_cast<LONG>(e.Due - after) <= 0 ? 0 : e.Due - after);
-  return wait;
 }
 
-// Waits for input, a work's signal or the time given; a signalled work is due at once.
-void App::Wait(DWORD ms) {
+// Waits for input, a work's signal or the time given.
+void App::Wait(DWORD ms, bool with_signals) {
   std::vector<HANDLE> handles;
-  std::vector<std::size_t> of;
-  for (std::size_t i = 0; i < work_.size() && handles.size() < MAXIMUM_WAIT_OBJECTS - 1; ++i)
-    if (const HANDLE h = work_[i].Work->Wake_Handle()) {
-      handles.push_back(h);
-      of.push_back(i);
-    }
-  const DWORD woke =
-      MsgWaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, ms, QS_ALLINPUT);
-  if (woke >= WAIT_OBJECT_0 && woke < WAIT_OBJECT_0 + handles.size()) {
-    Entry& e = work_[of[woke - WAIT_OBJECT_0]];
-    e.Waiting = false;
-    e.Due = GetTickCount();
-  }
+  std::vector<Work_Schedule::Work> of;
+  if (with_signals)
+    for (Work_Schedule::Work id : schedule_.Works())
+      if (const HANDLE h = static_cast<Stepped_Work*>(id)->Wake_Handle();
+          h && handles.size() < MAXIMUM_WAIT_OBJECTS - 1) {
+        handles.push_back(h);
+        of.push_back(id);
+      }
+  const DWORD woke = Wait_For_Input(handles, ms);
+  const DWORD now = GetTickCount();
+  if (woke == WAIT_FAILED)
+    schedule_.Woken(Work_Schedule::Woke::Failed, now);
+  else if (woke >= WAIT_OBJECT_0 && woke < WAIT_OBJECT_0 + handles.size())
+    schedule_.Woken(Work_Schedule::Woke::Signalled, now, of[woke - WAIT_OBJECT_0]);
+  else
+    schedule_.Woken(Work_Schedule::Woke::Input_Or_Time, now);
 }
 
 }  // namespace toolkit

@@ -30,6 +30,8 @@ inline constexpr Optional_Entry<DWORD(WINAPI*)(LPCSTR, HWND, UINT, UINT)>
   PwdChangePasswordA{"mpr.dll", "PwdChangePasswordA", "Windows 95", "no password change (the NT family has none)"};
 inline constexpr Optional_Entry<BOOL(WINAPI*)(HWND)>
   VerifyScreenSavePwd{"password.cpl", "VerifyScreenSavePwd", "Windows 95", "the saver ends unless a password is set"};
+inline constexpr Optional_Entry<HRESULT(WINAPI*)(LPVOID, DWORD)>
+  CoInitializeEx{"ole32.dll", "CoInitializeEx", "Windows 98, NT 4.0", "the worker in a single-threaded apartment, taking its messages"};
 // clang-format on
 }  // namespace Optional
 

@@ -6,12 +6,11 @@
 #include <olectl.h>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "toolkit/portable/buffer.h"
 #include "toolkit/system/com_ptr.h"
 #include "toolkit/system/gdi.h"
 #include "toolkit/system/screen.h"
@@ -26,29 +25,19 @@ constexpr unsigned long long Max_Picture_File_Bytes = 512ULL << 20;
 // ... and its size must show within its first bytes.
 constexpr std::size_t Header_Bound = 16U << 20;
 
-// A picture's pixels at its natural size: a bitmap of 32 bits a pixel, rows from the top, 0x00RRGGBB. The bitmap is
-// the picture's own, or lent by the decoder that made it: then Keeper holds the decoder's object, and lets it go on
-// the thread it belongs to when the last copy of Keeper goes, which is after the bitmap is no longer used.
+// A picture's pixels at its natural size: a bitmap of 32 bits a pixel, rows from the top, 0x00RRGGBB.
 struct Decoded_Picture {
   Bitmap Pixels;
-  HBITMAP Lent = nullptr;
-  std::shared_ptr<void> Keeper;
   std::uint32_t* Bits = nullptr;
   int Width = 0, Height = 0;
   // A JPEG file's first bytes, where its EXIF block lies, for what the program reads there; empty for the others.
-  std::vector<unsigned char> Jpeg_Head;
-  HBITMAP Handle() const { return Pixels ? Pixels.Get() : Lent; }
+  Buffer<unsigned char> Jpeg_Head;
 };
 
-// Takes the system's decoded picture object, whose bitmap is lent, and gives the keeper that hands it back.
-using Lender = std::function<std::shared_ptr<void>(IPicture*)>;
-
 // Reads and decodes a picture file; nothing for a file that cannot be read or decoded, or is too big to be had. It
-// raises nothing: it runs on the loader's thread. The dpi sizes metafiles and pictures that state their size in
-// physical units. With a lender, a decoded bitmap that is already of the pixels' kind is lent rather than copied,
-// so that a big picture is not held twice.
-std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi,
-                                           const Lender& lend = nullptr) noexcept;
+// raises nothing: it runs on the worker. The dpi sizes metafiles and pictures that state their size in physical
+// units.
+std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi) noexcept;
 
 // The system's picture object, for the program's own artwork: drawn smoothed at any size.
 class Picture {

@@ -90,7 +90,7 @@ void Render_Picture(IPicture* picture, HDC dc, int x, int y, int w, int h) {
 // that its header shows too big to be had, before the rest of it is read. A JPEG's frame header may lie past large
 // EXIF or colour-profile blocks: it is looked for as the file comes in, up to the bound. The file's first bytes,
 // where an EXIF block lies, are kept in head.
-std::optional<Picture_Bytes> Read_Picture_File(const std::wstring& path, std::vector<unsigned char>& head) {
+std::optional<Picture_Bytes> Read_Picture_File(const std::wstring& path, Buffer<unsigned char>& head) {
   const File_Handle file(Open_For_Reading(path));
   if (!file) return std::nullopt;
   DWORD high = 0;
@@ -127,61 +127,30 @@ std::optional<Picture_Bytes> Read_Picture_File(const std::wstring& path, std::ve
     }
     // An EXIF block lies in the first segment, or after a JFIF one; a segment holds at most 64 KB.
     if ((got == 0 || bytes.Size >= 2 * Chunk) && head.empty() && bytes.Size > 2 && at[0] == 0xFF && at[1] == 0xD8)
-      head.assign(at, at + std::min<std::size_t>(bytes.Size, 2 * Chunk));
+      head = Buffer<unsigned char>::Copy_Of({at, std::min<std::size_t>(bytes.Size, 2 * Chunk)});
     GlobalUnlock(bytes.Memory.Get());
     if (refused) return std::nullopt;
     if (got == 0) return bytes;
   }
 }
 
-// The decoder's own bitmap, where it is a 32-bit one of rows from the top: its pixels, or null.
-std::uint32_t* Lendable_Bits(IPicture* picture, int width, int height) {
-  short type = PICTYPE_UNINITIALIZED;
-  OLE_HANDLE handle = 0;
-  if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle)))
-    return nullptr;
-  DIBSECTION dib{};
-  if (GetObjectA(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), sizeof dib, &dib) != sizeof dib)
-    return nullptr;
-  const bool fits = dib.dsBm.bmBits && dib.dsBmih.biBitCount == 32 && dib.dsBmih.biCompression == BI_RGB &&
-                    dib.dsBm.bmWidth == width && dib.dsBmih.biHeight == -height;
-  return fits ? static_cast<std::uint32_t*>(dib.dsBm.bmBits) : nullptr;
-}
-
 }  // namespace
 
-std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi, const Lender& lend) noexcept {
-  try {
-    Decoded_Picture decoded;
-    std::optional<Picture_Bytes> bytes = Read_Picture_File(path, decoded.Jpeg_Head);
-    if (!bytes) return std::nullopt;
-    Com_Ptr<IPicture> picture = Load(std::move(*bytes), dpi, decoded.Width, decoded.Height);
-    if (!picture) return std::nullopt;
-    if (lend) {
-      if (std::uint32_t* const bits = Lendable_Bits(picture.Get(), decoded.Width, decoded.Height)) {
-        OLE_HANDLE handle = 0;
-        picture->get_Handle(&handle);
-        decoded.Lent = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-        decoded.Bits = bits;
-        decoded.Keeper = lend(picture.Detach());
-        return decoded;
-      }
-    }
-    decoded.Pixels = Make_Dib(decoded.Width, decoded.Height, decoded.Bits);
-    if (!decoded.Pixels) return std::nullopt;
-    {
-      const Memory_Dc dc(CreateCompatibleDC(nullptr));
-      const Selection into(dc.Get(), decoded.Pixels.Get());
-      const RECT all{0, 0, decoded.Width, decoded.Height};
-      FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-      Render_Picture(picture.Get(), dc.Get(), 0, 0, decoded.Width, decoded.Height);
-      GdiFlush();
-    }
-    return decoded;
-  } catch (...) {
-    // Memory that could not be had: the picture cannot be loaded.
-    return std::nullopt;
-  }
+std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi) noexcept {
+  Decoded_Picture decoded;
+  std::optional<Picture_Bytes> bytes = Read_Picture_File(path, decoded.Jpeg_Head);
+  if (!bytes) return std::nullopt;
+  Com_Ptr<IPicture> picture = Load(std::move(*bytes), dpi, decoded.Width, decoded.Height);
+  if (!picture) return std::nullopt;
+  decoded.Pixels = Make_Dib(decoded.Width, decoded.Height, decoded.Bits);
+  if (!decoded.Pixels) return std::nullopt;
+  const Memory_Dc dc(CreateCompatibleDC(nullptr));
+  const Selection into(dc.Get(), decoded.Pixels.Get());
+  const RECT all{0, 0, decoded.Width, decoded.Height};
+  FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  Render_Picture(picture.Get(), dc.Get(), 0, 0, decoded.Width, decoded.Height);
+  GdiFlush();
+  return decoded;
 }
 
 std::shared_ptr<Picture> Picture::From_Resource(int id) {
@@ -200,8 +169,13 @@ std::shared_ptr<Picture> Picture::From_Resource(int id) {
 void Picture::Render(HDC dc, int x, int y, int w, int h) const {
   const int saved = SaveDC(dc);
   if (w != width_ || h != height_) {
-    SetStretchBltMode(dc, HALFTONE);  // the 95 family takes it as COLORONCOLOR
-    SetBrushOrgEx(dc, 0, 0, nullptr);
+    // The 95 family has no HALFTONE mode: it stretches by dropping rows and columns there.
+    if (Nt_Family()) {
+      SetStretchBltMode(dc, HALFTONE);
+      SetBrushOrgEx(dc, 0, 0, nullptr);
+    } else {
+      SetStretchBltMode(dc, COLORONCOLOR);
+    }
   }
   Render_Picture(pic_.Get(), dc, x, y, w, h);
   RestoreDC(dc, saved);

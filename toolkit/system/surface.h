@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "toolkit/system/gdi.h"
@@ -27,7 +26,7 @@ class Surface {
   Surface& operator=(const Surface&) = delete;
 
   HDC Hdc() const { return dc_.Get(); }
-  HBITMAP Image() const { return handle_; }
+  HBITMAP Image() const { return bitmap_.Get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The pixels, 0x00RRGGBB, rows from the top; null for an empty surface.
@@ -56,13 +55,11 @@ class Surface {
  private:
   // A fresh bitmap, which fill paints through a DC on it, takes the old one's place.
   void Replace(int width, int height, const std::function<void(HDC)>& fill);
-  void Select(HBITMAP handle, Bitmap owned, std::shared_ptr<void> keeper, std::uint32_t* bits, int width, int height);
+  void Select(Bitmap owned, std::uint32_t* bits, int width, int height);
 
-  // Declared in this order, so that the bitmap leaves the DC before its owner, or its lender's keeper, goes.
+  // Declared in this order, so that the bitmap leaves the DC before its owner goes.
   Memory_Dc dc_{CreateCompatibleDC(nullptr)};
   Bitmap bitmap_;
-  std::shared_ptr<void> keeper_;
-  HBITMAP handle_ = nullptr;
   std::optional<Selection> selected_;
   std::uint32_t* bits_ = nullptr;
   int width_ = 0, height_ = 0;

@@ -19,13 +19,10 @@ Bitmap Make_Dib(int width, int height, std::uint32_t*& bits) noexcept {
 
 Surface::Surface(COLORREF back_color) : back_color_(back_color) {}
 
-void Surface::Select(HBITMAP handle, Bitmap owned, std::shared_ptr<void> keeper, std::uint32_t* bits, int width,
-                     int height) {
+void Surface::Select(Bitmap owned, std::uint32_t* bits, int width, int height) {
   selected_.reset();
   bitmap_ = std::move(owned);
-  keeper_ = std::move(keeper);
-  handle_ = handle;
-  selected_.emplace(dc_.Get(), handle_);
+  selected_.emplace(dc_.Get(), bitmap_.Get());
   bits_ = bits;
   width_ = width;
   height_ = height;
@@ -43,39 +40,34 @@ void Surface::Replace(int width, int height, const std::function<void(HDC)>& fil
     fill(staging.Get());
     GdiFlush();
   }
-  const HBITMAP handle = fresh.Get();
-  Select(handle, std::move(fresh), nullptr, bits, width, height);
+  Select(std::move(fresh), bits, width, height);
 }
 
 void Surface::Resize(int width, int height) {
-  if (width == width_ && height == height_ && handle_) return;
-  if (!handle_) width_ = height_ = 0;  // nothing to keep
+  if (width == width_ && height == height_ && bitmap_) return;
+  if (!bitmap_) width_ = height_ = 0;  // nothing to keep
   Replace(width, height, [&](HDC staging) {
     const RECT all{0, 0, std::max(width, 1), std::max(height, 1)};
     const Brush back(CreateSolidBrush(back_color_));
     FillRect(staging, &all, back.Get());
-    if (handle_) BitBlt(staging, 0, 0, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
+    if (bitmap_) BitBlt(staging, 0, 0, width_, height_, dc_.Get(), 0, 0, SRCCOPY);
   });
 }
 
 void Surface::Cls() {
-  if (!handle_) return Resize(width_, height_);
+  if (!bitmap_) return Resize(width_, height_);
   GdiFlush();
   std::fill(bits_, bits_ + static_cast<std::size_t>(width_) * height_, Pixel_Of(back_color_));
 }
 
 void Surface::Adopt(Decoded_Picture&& picture) {
   GdiFlush();
-  const HBITMAP handle = picture.Handle();
-  Select(handle, std::move(picture.Pixels), std::move(picture.Keeper), picture.Bits, picture.Width, picture.Height);
+  Select(std::move(picture.Pixels), picture.Bits, picture.Width, picture.Height);
   picture.Bits = nullptr;
-  picture.Lent = nullptr;
 }
 
 void Surface::Drop_Pixels() {
   selected_.reset();
-  handle_ = nullptr;
-  keeper_.reset();
   bitmap_.Reset();
   bits_ = nullptr;
 }

@@ -63,7 +63,7 @@ struct Found_File {
 HANDLE Find_First(const std::wstring& pattern, Found_File& found);  // INVALID_HANDLE_VALUE when none
 bool Find_Next(HANDLE search, Found_File& found);
 DWORD File_Attributes(const std::wstring& path);  // INVALID_FILE_ATTRIBUTES when it cannot be read
-HANDLE Open_For_Reading(const std::wstring& path);
+HANDLE Open_For_Reading(const std::wstring& path) noexcept;
 // An unnamed event that resets itself when a wait takes it; null when the system makes none.
 HANDLE Create_Event();
 std::wstring Short_Path(const std::wstring& path);  // empty when the system gives none

@@ -309,11 +309,15 @@ DWORD File_Attributes(const std::wstring& path) {
   return Nt_Family() ? GetFileAttributesW(path.c_str()) : GetFileAttributesA(Ansi(path).c_str());
 }
 
-HANDLE Open_For_Reading(const std::wstring& path) {
+HANDLE Open_For_Reading(const std::wstring& path) noexcept {
   const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
   if (Nt_Family())
     return CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return CreateFileA(Ansi(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // The worker opens files too: the 8-bit path is made where nothing can fail to be had.
+  char bytes[2 * MAX_PATH + 1];
+  if (!WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr))
+    return INVALID_HANDLE_VALUE;
+  return CreateFileA(bytes, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 HANDLE Create_Event() { return CreateEventA(nullptr, FALSE, FALSE, nullptr); }
