@@ -55,8 +55,9 @@ std::vector<std::uint64_t> Arguments(const std::string& list) {
 }
 
 bool Named(const std::string& call, const char* function) {
-  const std::string f = function;
-  return call == f || call == f + "A" || call == f + "W";
+  for (const std::string& f : {std::string(function), function + std::string("Ptr")})
+    if (call == f || call == f + "A" || call == f + "W") return true;
+  return false;
 }
 
 struct Reading {
@@ -120,11 +121,15 @@ Reading Read_Trace(std::streamoff trace, const std::wstring& scr, DWORD main, co
     const DWORD thread = std::strtoul(line.c_str(), &end, 16);
     if (thread != main && std::find(more.begin(), more.end(), thread) == more.end()) return;
     const std::string kind = line.substr(end - line.c_str(), 6);
-    // "0024:trace:bitmap:NtGdiCreateBitmap 2880x1800, bpp 32 planes 1: returning 0x1090034", within a call
-    if (int w = 0, h = 0, bpp = 0;
-        !open[thread].empty() && std::sscanf(end, ":trace:bitmap:NtGdiCreateBitmap %dx%d, bpp %d", &w, &h, &bpp) == 3)
+    // Within a call, "0024:trace:bitmap:NtGdiCreateBitmap 2880x1800, bpp 32 planes 1: returning 0x1090034", or
+    // "0024:trace:bitmap:NtGdiCreateCompatibleBitmap (0x1410047,2880,1800)", which Wine may make a DIB section of
+    // where the systems make a device's bitmap, as deep as the screen's 32 bits at most.
+    int w = 0, h = 0, bpp = 32;
+    if (!open[thread].empty() && family_95 &&
+        (std::sscanf(end, ":trace:bitmap:NtGdiCreateBitmap %dx%d, bpp %d", &w, &h, &bpp) == 3 ||
+         std::sscanf(end, ":trace:bitmap:NtGdiCreateCompatibleBitmap (%*x,%d,%d)", &w, &h) == 2))
       for (const Oldest::Argument_Row& row : Oldest::Argument_Rows)
-        if (row.How == Oldest::Check::Bitmap_Over && family_95 && 1LL * w * h * bpp / 8 > row.Value)
+        if (row.How == Oldest::Check::Bitmap_Over && 1LL * w * h * bpp / 8 > row.Value)
           fault(row, open[thread].back() + " made a device-dependent bitmap of " + std::to_string(w) + " x " +
                          std::to_string(h) + " at " + std::to_string(bpp) + " bits");
     // "0024:Call user32.CreateWindowExA(...) ret=0041b77c", "0024:Ret  user32.CreateWindowExA() retval=..."
@@ -146,7 +151,7 @@ Reading Read_Trace(std::streamoff trace, const std::wstring& scr, DWORD main, co
       r.Apartments[thread] = name == "CoInitializeEx" && args.size() > 1 && !(args[1] & COINIT_APARTMENTTHREADED)
                                  ? Reading::Apartment::Multi
                                  : Reading::Apartment::Single;
-    if (name.starts_with("MsgWaitForMultipleObjects")) ++r.Message_Waits;
+    if (thread == main && name.starts_with("MsgWaitForMultipleObjects")) ++r.Message_Waits;
     check(thread, name, args);
   });
   return r;
@@ -182,8 +187,9 @@ TEST(Oldest_Windows, EveryCallFitsTheSystemFromTheSaverToTheDialogAndThePreview)
   CreateDirectoryW(folder.c_str(), nullptr);
   Write_Test_Bmp(folder + L"\\夕焼け.bmp", 320, 240, [](int, int) { return 0xD08040u; });
   Write_Test_Bmp(folder + L"\\港.bmp", 320, 240, [](int, int) { return 0x3080C0u; });
-  // Fitted: the working picture then has the screen's size, past the 95 family's limit of a device's bitmap.
-  Write_Settings(install, folder, {0, 1});
+  // Fitted: the working picture then has the screen's size, past the 95 family's limit of a device's bitmap. Revealed
+  // in a second: the message loop waits between two frames.
+  Write_Settings(install, folder, {0, 1, {1, 1, 1, 1}, 1, 1});
   install.Add_Stand_In(L"password.cpl");
   install.Add_Stand_In(L"mpr.dll");
   {
@@ -240,12 +246,12 @@ TEST(Oldest_Windows, EveryCallFitsTheSystemFromTheSaverToTheDialogAndThePreview)
     Remove_Tree(chosen);
   }
   {
-    SCOPED_TRACE("the preview, which covers its pane exactly and ends with it, and the password change");
-    const HWND pane = CreateWindowExW(0, L"STATIC", L"pane", WS_POPUP | WS_VISIBLE, 100, 100, 152, 112, nullptr,
+    SCOPED_TRACE("the preview, which covers its pane exactly, its picture scaled, and ends with it; the password change");
+    const HWND pane = CreateWindowExW(0, L"STATIC", L"pane", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr,
                                       nullptr, nullptr, nullptr);
     const auto trace = Trace_Length();
     Process preview(install.Scr(), L"/p " + std::to_wstring(reinterpret_cast<INT_PTR>(pane)), true);
-    const RECT covered{100, 100, 252, 212};
+    const RECT covered{100, 100, 300, 250};
     EXPECT_TRUE(Wait_For([&] {
       RECT r{};
       return GetWindowRect(GetWindow(pane, GW_CHILD), &r) && EqualRect(&r, &covered);

@@ -26,7 +26,7 @@ enum class Check {
 };
 
 struct Argument_Row {
-  const char* Function;  // as the trace names it, without its A or W
+  const char* Function;  // as the trace names it, without its A or W (and SetWindowLong for SetWindowLongPtr too)
   int Argument;          // counted from 0; -1 where the row is not of one argument
   Check How;
   std::uint32_t Value;
@@ -57,10 +57,10 @@ inline constexpr Argument_Row Argument_Rows[] = {
    "2000 (WS_EX_LAYERED, WS_EX_NOACTIVATE)", "no such window: forms are opaque and take the focus"},
   {"CreateWindowEx", 0, Check::Any_Bit, 0x02000000, {}, Systems::Before_Xp,
    "XP (WS_EX_COMPOSITED)", "each picture box keeps its own surface and draws from it"},
-  {"SetWindowLong", 2, Check::Any_Bit, 0x0A080000, {}, Systems::Before_Xp,
-   "2000 (WS_EX_LAYERED, WS_EX_NOACTIVATE), XP (WS_EX_COMPOSITED)", "as for CreateWindowEx", 1, 0xFFFFFFEC},
-  {"SetWindowLongPtr", 2, Check::Any_Bit, 0x0A080000, {}, Systems::Before_Xp,
-   "2000 (WS_EX_LAYERED, WS_EX_NOACTIVATE), XP (WS_EX_COMPOSITED)", "as for CreateWindowEx", 1, 0xFFFFFFEC},
+  {"SetWindowLong", 2, Check::Any_Bit, 0x08080000, {}, Systems::Family_95,
+   "2000 (WS_EX_LAYERED, WS_EX_NOACTIVATE)", "as for CreateWindowEx", 1, 0xFFFFFFEC},
+  {"SetWindowLong", 2, Check::Any_Bit, 0x02000000, {}, Systems::Before_Xp,
+   "XP (WS_EX_COMPOSITED)", "as for CreateWindowEx", 1, 0xFFFFFFEC},
   {"SystemParametersInfo", 0, Check::Not_Listed, 0, Actions_Checked, Systems::Every,
    "each action its own", "only the actions checked for 98 and 2000 (Actions_Checked)"},
   {"LoadImage", 5, Check::Any_Bit, 0xFFFF0F00, {}, Systems::Every,
