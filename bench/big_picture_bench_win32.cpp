@@ -1,39 +1,49 @@
-// Benchmark under Wine: the saver on one big picture after a small one, fitted to the screen. How long from the
-// end of the small one's painting to the big one's first painted pixel, the picture read on the loader's thread
-// meanwhile, and the process's peak memory. One picture a run, so that the peak is that picture's.
-//   qv_big_picture_bench.exe SMALL BIG
+// Benchmark under Wine: one big picture's road on the worker, fitted to a screen of the size given (1920 x 1080
+// unless told): the time from the request to the painting ready, and the process's peak memory beside its memory
+// before, with the prepared painting's own share. One picture a run, so that the peak is that picture's.
+//   qv_big_picture_bench.exe PICTURE [SCREEN_W SCREEN_H]
 #include <windows.h>
+#include <ole2.h>
 #include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
-#include "tests/soak/saver_test_seam.h"
+#include "saver/painting_road.h"
 #include "toolkit/portable/ansi.h"
 
 using namespace Quorvantile_B;
 using Clock = std::chrono::steady_clock;
 
+namespace {
+
+double Mib(std::size_t bytes) { return bytes / 1048576.0; }
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc < 3) return std::puts("usage: qv_big_picture_bench SMALL BIG"), 2;
+  if (argc < 2) return std::puts("usage: qv_big_picture_bench PICTURE [SCREEN_W SCREEN_H]"), 2;
+  const int W = argc > 3 ? std::atoi(argv[2]) : 1920, H = argc > 3 ? std::atoi(argv[3]) : 1080;
   OleInitialize(nullptr);
-  toolkit::App app;
-  Settings fitted;
-  fitted.Size_Mode = 1;
-  Saver_Test_Seam::Road monitor(app, {toolkit::From_Ansi(argv[1]), toolkit::From_Ansi(argv[2])}, fitted);
-  monitor.Next();
-  monitor.Paint();
+  Catalogue pictures;
+  pictures.Pict_List.push_back(toolkit::From_Ansi(argv[1]));
+  pictures.Pict_Count = 1;
+  Painting_Road road(pictures, 1);
+  PROCESS_MEMORY_COUNTERS before{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
 
   const auto start = Clock::now();
-  monitor.Next();
-  const double loaded = std::chrono::duration<double>(Clock::now() - start).count();
-  monitor.Step();
-  const double first = std::chrono::duration<double>(Clock::now() - start).count();
-  PROCESS_MEMORY_COUNTERS counters{};
-  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  std::printf(
-      "%s: first pixel %.2f s after the last picture's end (%.2f s of it on the loader's thread); "
-      "peak memory %.0f MiB; shown at %d x %d\n",
-      argv[2], first, loaded, counters.PeakWorkingSetSize / 1048576.0, monitor.Pic_Orgn().Width(),
-      monitor.Pic_Orgn().Height());
+  road.Ask({1, 1, W, H, 0, 0, {}});
+  std::optional<Painting_Answer> answer;
+  while (!(answer = road.Take()) && WaitForSingleObject(road.Answer_Event(), 600000) == WAIT_OBJECT_0) {
+  }
+  const double ready = std::chrono::duration<double>(Clock::now() - start).count();
+  PROCESS_MEMORY_COUNTERS after{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
+  const bool painted = answer && answer->Loaded && answer->Prepared;
+  std::printf("%s, fitted to %d x %d: painting ready %.2f s after the request%s; peak memory %.0f MiB (%.0f MiB "
+              "before), the prepared painting %.0f MiB of it\n",
+              argv[1], W, H, ready, painted ? "" : " (NOT LOADED)", Mib(after.PeakWorkingSetSize),
+              Mib(before.WorkingSetSize), painted ? Mib(answer->Prepared->Bytes()) : 0.0);
 }

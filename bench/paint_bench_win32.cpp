@@ -6,8 +6,8 @@
 
 #include "bench/photo_like.h"
 #include "paint/painting.h"
-#include "saver/display_surface.h"
-#include "saver/quorvantile_s.h"
+#include "saver/display_canvas.h"
+#include "saver/painting_road.h"
 #include "toolkit/controls/app.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/controls/picture_box.h"
@@ -37,8 +37,8 @@ int main() {
     for (int x = 0; x < W; ++x) bits(x, y) = picture[static_cast<std::size_t>(y) * W + x];
   const auto start = Clock::now();
   toolkit::Random_Generator rnd;
-  Painting painting = Prep_Paint(bits, W, H, Sum_Range, rnd);
-  Display_Surface surface(display);
+  Painting painting(std::make_shared<const Prepared_Painting>(*Prep_Paint(std::move(bits), W, H, Sum_Range, rnd)));
+  Display_Canvas surface(display, 0, 0, W, H);
   long long steps = 0;
   double in_yield = 0;
   for (; painting.Step(surface); ++steps) {

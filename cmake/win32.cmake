@@ -17,6 +17,7 @@ add_library(qv_program STATIC
   main/quorvantile_r.cpp
   saver/quorvantile_s.cpp
   saver/password_check.cpp
+  saver/painting_road_win32.cpp
   paint/get_bits_win32.cpp
   paint/load_upright_win32.cpp
   dialog/quorvantile_p.cpp
@@ -74,7 +75,7 @@ set_target_properties(qv_password_standin PROPERTIES OUTPUT_NAME password PREFIX
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
 target_link_options(qv_password_standin PRIVATE ${STATIC_RUNTIME})
 add_dependencies(qv_wine_tests qv_password_standin)
-foreach(bench latency reveal load_key)
+foreach(bench latency reveal load_key step)
   add_executable(qv_${bench}_bench bench/${bench}_bench_win32.cpp tests/wine/driver.cpp tests/wine/fixtures.cpp)
   target_link_libraries(qv_${bench}_bench PRIVATE qv_core gtest_win32 oleacc)
   target_link_options(qv_${bench}_bench PRIVATE ${STATIC_RUNTIME})

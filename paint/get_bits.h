@@ -1,12 +1,14 @@
 #pragma once
-// Reading a picture box's pixels into a top-down array of raw pixels (0x00RRGGBB).
+// Reading a bitmap's pixels into a top-down array of raw pixels (0x00RRGGBB).
+#include <windows.h>
+
 #include "paint/paint_arrays.h"
-#include "toolkit/system/surface.h"
 
 namespace Quorvantile_B {
 
-// Copies the surface's bitmap into bits, which the caller has sized to it. Returns true when the system
-// delivered no rows: bits then stays as it was.
-bool Get_Bits(const toolkit::Surface& surface, Grid<std::int32_t>& bits);
+// Copies the bitmap, selected into dc, into bits, which the caller has sized to it. Returns true when the system
+// delivered no rows (or the memory to take them could not be had): bits then stays as it was. Raises nothing: it
+// runs on the worker.
+bool Get_Bits(HDC dc, HBITMAP bitmap, Grid<std::int32_t>& bits) noexcept;
 
 }  // namespace Quorvantile_B

@@ -1,16 +1,11 @@
 #include "paint/get_bits.h"
 
-#include <vector>
-
-#include "toolkit/portable/error_styles.h"
 #include "toolkit/system/gdi.h"
 #include "toolkit/system/surface.h"
 
 namespace Quorvantile_B {
 
-bool Get_Bits(const toolkit::Surface& surface, Grid<std::int32_t>& bits) {
-  const HDC hdc = surface.Hdc();
-  const HBITMAP own = surface.Image();
+bool Get_Bits(HDC hdc, HBITMAP own, Grid<std::int32_t>& bits) noexcept {
   BITMAP bm{};
   GetObjectA(own, sizeof bm, &bm);
   const int w = bm.bmWidth, h = bm.bmHeight;
@@ -22,15 +17,12 @@ bool Get_Bits(const toolkit::Surface& surface, Grid<std::int32_t>& bits) {
   std::uint32_t* unused = nullptr;
   const toolkit::Bitmap placeholder(toolkit::Make_Dib(1, 1, unused));
   const toolkit::Selection stand_in(hdc, placeholder.Get());
-  int rows = 0;
-  // The copy needs the rows that the staging buffer received, and the buffer its memory.
-  toolkit::Resume_Next([&] {
-    std::vector<std::int32_t> staging(static_cast<std::size_t>(w) * h);  // bottom row first
-    rows = GetDIBits(hdc, own, 0, static_cast<UINT>(h), staging.data(), &header, DIB_RGB_COLORS);
-    if (rows != 0)
-      for (int s = 0; s < h; ++s)
-        for (int x = 0; x < w; ++x) bits(x, h - 1 - s) = staging[static_cast<std::size_t>(s) * w + x];
-  });
+  auto staging = toolkit::Buffer<std::int32_t>::Zeroed(static_cast<std::size_t>(w) * h);  // bottom row first
+  const int rows =
+      staging.empty() ? 0 : GetDIBits(hdc, own, 0, static_cast<UINT>(h), staging.data(), &header, DIB_RGB_COLORS);
+  if (rows != 0)
+    for (int s = 0; s < h; ++s)
+      for (int x = 0; x < w; ++x) bits(x, h - 1 - s) = staging[static_cast<std::size_t>(s) * w + x];
   return rows == 0;
 }
 

@@ -18,6 +18,8 @@ void Stand_Upright(toolkit::Decoded_Picture& picture) noexcept {
   GdiFlush();
   Turn_Upright(picture.Bits, W, H, orientation, upright);
   picture.Pixels = std::move(turned);
+  picture.Decoder.Reset();
+  picture.Handle = picture.Pixels.Get();
   picture.Bits = upright;
   picture.Width = on_side ? H : W;
   picture.Height = on_side ? W : H;

@@ -1,4 +1,5 @@
 #include "paint/painting.h"
+#include "toolkit/portable/run_error.h"
 
 namespace Quorvantile_B {
 namespace {
@@ -12,19 +13,31 @@ int Sum_Of(Channels c) { return c.R + c.G + c.B; }
 
 }  // namespace
 
-// Each pass goes through the seeds in order; a seed not yet painted starts a region, which grows layer by
-// layer, each layer a step. Before passes 2 and 3 the working colours are restored.
+Painting::Painting(std::shared_ptr<const Prepared_Painting> prepared)
+    : prepared_(std::move(prepared)), Done_Pass(prepared_->W, prepared_->H) {
+  const int W = prepared_->W, H = prepared_->H;
+  if (Done_Pass.Empty()) throw toolkit::Run_Error(toolkit::Error_Kind::Invalid_Call, "Out of memory");
+  for (int x = 0; x < W; ++x) Done_Pass(x, 0) = Done_Pass(x, H - 1) = Border_Pass;
+  for (int y = 0; y < H; ++y) Done_Pass(0, y) = Done_Pass(W - 1, y) = Border_Pass;
+}
+
+// Each pass goes through the seeds in order; a seed not yet painted in it starts a region, which grows layer by
+// layer, each layer a step.
 bool Painting::Step(Paint_Surface& surface) {
-  while (Next_Pts.empty()) {
-    while (seed_ <= Pix_Count) {
-      const Point16 seed = Seed_Order[static_cast<std::size_t>(seed_++)];
-      std::int32_t& cell = Work_Color(seed.X, seed.Y);
-      if (cell == Done_Mark) continue;
-      const Channels colour = Split_Color(cell);
+  const Prepared_Painting& p = *prepared_;
+  if (painted_ == p.Total()) return false;
+  for (std::int32_t looked = 0; Next_Pts.empty();) {
+    while (seed_ <= p.Pix_Count) {
+      // Seeds painted already are passed over a share at a time: a flat picture has millions of them.
+      if (++looked > Seeds_A_Step) return true;
+      const Point16 seed = p.Seed_Order[static_cast<std::size_t>(seed_++)];
+      std::uint8_t& done = Done_Pass(seed.X, seed.Y);
+      if (done > pass_) continue;
+      const Channels colour = Split_Color(p.Base_Color(seed.X, seed.Y));
       seed_sum_ = Sum_Of(colour);
       surface.Set_Pixel(seed.X, seed.Y, Emph_Color(colour, seed_sum_, Pass_Emphasis[pass_]));
       ++painted_;
-      cell = Done_Mark;
+      done = static_cast<std::uint8_t>(pass_ + 1);
       Next_Pts.assign(1, seed);
       break;
     }
@@ -32,7 +45,6 @@ bool Painting::Step(Paint_Surface& surface) {
     if (pass_ == 2) return false;
     ++pass_;
     seed_ = 1;
-    Work_Color = Base_Color;
   }
   Grow_Layer(surface);
   return true;
@@ -40,20 +52,23 @@ bool Painting::Step(Paint_Surface& surface) {
 
 // Every candidate is measured against the seed's sum, and is painted the moment it is accepted.
 void Painting::Grow_Layer(Paint_Surface& surface) {
-  std::int32_t* const work = Work_Color.Data();
-  const int stride = Work_Color.Stride();
+  const std::int32_t* const base = prepared_->Base_Color.Data();
+  std::uint8_t* const done = Done_Pass.Data();
+  const int stride = Done_Pass.Stride();
+  const int Sum_Range = prepared_->Sum_Range;
   const Emphasis emphasis = Pass_Emphasis[pass_];
+  const auto now = static_cast<std::uint8_t>(pass_ + 1);
   Cur_Pts.swap(Next_Pts);
   Next_Pts.clear();
   for (const Point16 p : Cur_Pts) {
     for (int n = 0; n < 8; ++n) {
       const int qx = p.X + Neighbour_Dx[n], qy = p.Y + Neighbour_Dy[n];
-      std::int32_t& cell = work[static_cast<std::size_t>(qy) * stride + qx];
-      if (cell == Done_Mark) continue;
-      const Channels colour = Split_Color(cell);
+      const std::size_t q = static_cast<std::size_t>(qy) * stride + qx;
+      if (done[q] >= now) continue;
+      const Channels colour = Split_Color(base[q]);
       const int sum = Sum_Of(colour);
       if (seed_sum_ - Sum_Range < sum && sum < seed_sum_ + Sum_Range) {
-        cell = Done_Mark;
+        done[q] = now;
         surface.Set_Pixel(qx, qy, Emph_Color(colour, sum, emphasis));
         Next_Pts.push_back({static_cast<std::int16_t>(qx), static_cast<std::int16_t>(qy)});
       }
@@ -63,8 +78,7 @@ void Painting::Grow_Layer(Paint_Surface& surface) {
 }
 
 std::size_t Painting::Working_Bytes() const {
-  return Work_Color.Bytes() + Base_Color.Bytes() +
-         (Seed_Order.capacity() + Cur_Pts.capacity() + Next_Pts.capacity()) * sizeof(Point16);
+  return Done_Pass.Bytes() + (Cur_Pts.capacity() + Next_Pts.capacity()) * sizeof(Point16);
 }
 
 }  // namespace Quorvantile_B

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Runs every benchmark and prints its figures.
+# Runs every benchmark and prints its figures. QV_SCR=PATH runs another build of the saver (an earlier one, for its
+# figures beside these) wherever a benchmark starts the saver as its own program; the others measure this build.
 set -eu
 source "$(dirname "$0")/wine-build.sh"
 cd "$QV_HERE"
 qv_wine_says "The Wine benchmarks run"
 bash tools/wine-bench.sh start bench
 trap 'bash tools/wine-bench.sh stop; qv_wine_says "The Wine benchmarks ran"' EXIT
+scr=$QV_WIN/Quorvantile.scr
+if [ -n "${QV_SCR:-}" ]; then
+  scr=$(realpath "$QV_SCR")
+  export QV_SCR="Z:$(echo "$scr" | tr / '\\')"
+  echo "The saver started by the benchmarks: $scr"
+fi
 echo "== native"
 for b in build/host/qv_*_bench; do [ -x "$b" ] && "$b"; done
 echo "== under Wine"
@@ -46,7 +53,7 @@ saver_figures() {  # saver_figures CONFIG FOLDER PAINT HOLD WARMUP SECONDS
   pfx=$(qv_prefix "$config")
   run=$pfx/drive_c/qvbench/run
   mkdir -p "$run"
-  cp "$QV_WIN/Quorvantile.scr" "$run/"
+  cp "$scr" "$run/"
   python3 tools/write-ini.py "$run/Quorvantile.ini" "$folder" 0 1 1 1 1 1 "$paint" "$hold"
   tools/run-wine.sh "$config" "$run/Quorvantile.scr" /s &
   for _ in $(seq 300); do pid=$(pgrep -f 'qvbench.run.Quorvantile.scr' | head -n 1) && break; sleep 0.1; done
@@ -77,6 +84,9 @@ for paint in 10 30; do
 done
 # The reveal bench left its two 1920 x 1080 pictures in the fhd prefix.
 saver_figures fhd 'C:\qvtest\reveal_bench\pics' 30 10 10 60
+echo "== the window thread's steps, under Wine"
+tools/run-wine.sh fhd qv_step_bench.exe 3
+tools/run-wine.sh uhd qv_step_bench.exe 3
 tools/run-wine.sh nt qv_load_key_bench.exe 'C:\qvbench\big\big50.jpg' 3
 tri=$(qv_prefix tri)/drive_c/qvbench/tri
 mkdir -p "$tri"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "paint/painting.h"
-#include "saver/quorvantile_s.h"
+#include "saver/painting_road.h"
 #include "toolkit/portable/ansi.h"
 #include "toolkit/system/picture.h"
 
@@ -63,7 +63,9 @@ int main(int argc, char** argv) {
     for (int x = 0; x < W; ++x)
       bits(x, y) = static_cast<std::int32_t>(picture->Bits[static_cast<std::size_t>(y) * W + x] & 0xFFFFFF);
   toolkit::Random_Generator rnd;
-  Painting painting = Prep_Paint(bits, W, H, Sum_Range, rnd);
+  std::optional<Prepared_Painting> prepared = Prep_Paint(std::move(bits), W, H, Sum_Range, rnd);
+  if (!prepared) return std::fprintf(stderr, "reveal demo: cannot paint %s\n", argv[1]), 1;
+  Painting painting(std::make_shared<const Prepared_Painting>(std::move(*prepared)));
 
   Canvas canvas(W, H);
   const long long every = static_cast<long long>(W - 2) * (H - 2) / per_pass;

@@ -12,6 +12,7 @@ case $config in
   144|192) display=${QV_HIDPI_DISPLAY:-:79} ;;
   98|2000) display=${QV_OLD_DISPLAY:-:82} ;;
   fhd) display=${QV_FHD_DISPLAY:-:80} ;;
+  uhd) display=${QV_UHD_DISPLAY:-:83} ;;
   tri) display=${QV_TRI_DISPLAY:-:81} ;;
   *) display=${QV_DISPLAY:-:77} ;;
 esac

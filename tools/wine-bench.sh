@@ -12,7 +12,8 @@
 #   144   the NT family at 144 dpi on a 2048 x 1536 screen    192   the same at 192 dpi
 #   dual  the NT family on two 640 x 480 monitors side by side (Xephyr with Xinerama on the first screen)
 # and for the benchmarks only:
-#   fhd   the NT family on a 1920 x 1080 screen               tri   on three 3840 x 2160 monitors (as dual)
+#   fhd   the NT family on a 1920 x 1080 screen               uhd   on a 3840 x 2160 screen
+#   tri   on three 3840 x 2160 monitors (as dual)
 # Prints nothing on success, so that a test runner's summary stays the last line.
 set -eu
 source "$(dirname "$0")/wine-build.sh"
@@ -21,6 +22,7 @@ display=${QV_DISPLAY:-:77}
 dual_display=${QV_DUAL_DISPLAY:-:78}
 hidpi_display=${QV_HIDPI_DISPLAY:-:79}
 old_display=${QV_OLD_DISPLAY:-:82}
+uhd_display=${QV_UHD_DISPLAY:-:83}
 fhd_display=${QV_FHD_DISPLAY:-:80}
 tri_display=${QV_TRI_DISPLAY:-:81}
 mkdir -p "$bench"
@@ -133,8 +135,8 @@ case "${1:-}" in
     with=${2:-}
     screens=("main $display 1024x768" "hidpi $hidpi_display 2048x1536" "old $old_display 2880x1800")
     if [ "$with" = bench ]; then
-      screens+=("fhd $fhd_display 1920x1080")
-      bench_configs="fhd tri"
+      screens+=("fhd $fhd_display 1920x1080" "uhd $uhd_display 3840x2160")
+      bench_configs="fhd uhd tri"
     fi
     # The usual screen, and a large one for high dpi as such laptops have.
     for screen in "${screens[@]}"; do
@@ -160,7 +162,7 @@ case "${1:-}" in
     for pfx in "$bench"/prefix*-*; do
       [ -d "$pfx" ] && WINEPREFIX=$pfx wineserver -k >/dev/null 2>&1 || true
     done
-    for f in xephyr-tri xephyr openbox-fhd xvfb-fhd openbox-old xvfb-old openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
+    for f in xephyr-tri xephyr openbox-uhd xvfb-uhd openbox-fhd xvfb-fhd openbox-old xvfb-old openbox-hidpi xvfb-hidpi openbox-main xvfb-main; do
       if [ -f "$bench/$f.pid" ]; then
         pid=$(cat "$bench/$f.pid")
         kill "$pid" 2>/dev/null || true

@@ -98,7 +98,11 @@ Install::Install(const std::wstring& name) : dir_(L"C:\\qvtest\\" + name) {
   CreateDirectoryW(L"C:\\qvtest", nullptr);
   Remove_Tree(dir_);
   CreateDirectoryW(dir_.c_str(), nullptr);
-  if (!CopyFileW((Build_Dir() + L"\\Quorvantile.scr").c_str(), Scr().c_str(), FALSE))
+  // QV_SCR names another build of the saver to install, for a benchmark of it beside this one's.
+  wchar_t other[MAX_PATH] = {};
+  const std::wstring from = GetEnvironmentVariableW(L"QV_SCR", other, MAX_PATH) ? std::wstring(other)
+                                                                                : Build_Dir() + L"\\Quorvantile.scr";
+  if (!CopyFileW(from.c_str(), Scr().c_str(), FALSE))
     ADD_FAILURE() << "the saver was not copied into " << toolkit::To_Ansi(dir_) << ": error " << GetLastError();
 }
 

@@ -129,12 +129,13 @@ TEST(Saver_Screen, APacedRevealChangesTheScreenThroughoutThenHoldsTheFinishedPic
   EXPECT_GE(GetTickCount() - done, 1500u) << "the finished picture was not held";
 }
 
-// A key while the next picture, a big one, is read ends the saver at once: input never waits for a load.
-TEST(Saver_Screen, AKeyWhileABigPictureLoadsEndsTheSaverAtOnce) {
+// A key while the next picture, a big one, is read, placed and prepared ends the saver at once: input never waits for
+// a picture's road.
+TEST(Saver_Screen, AKeyWhileABigPictureIsPreparedEndsTheSaverAtOnce) {
   Running_Saver saver(L"saver_big", {0, 1},
                       [](const Install& i) { CopyFileW(Big_Jpeg.c_str(), i.Path(L"pics\\two.jpg").c_str(), FALSE); });
   ASSERT_TRUE(saver.window && Wait_For([&] { return GetForegroundWindow() == saver.window; }));
-  // The small picture complete, fitted to the whole screen in its white frame: the big one is being read.
+  // The small picture complete, fitted to the whole screen in its white frame: the big one is on its road.
   const std::vector<DWORD> complete = Framed(1024, 768, [](int, int) { return Saver_Colour; });
   ASSERT_TRUE(Wait_For([&] { return Screen_Shows({0, 0, 1024, 768}, complete); }));
   Press_Key(VK_SPACE);

@@ -25,9 +25,13 @@ constexpr unsigned long long Max_Picture_File_Bytes = 512ULL << 20;
 // ... and its size must show within its first bytes.
 constexpr std::size_t Header_Bound = 16U << 20;
 
-// A picture's pixels at its natural size: a bitmap of 32 bits a pixel, rows from the top, 0x00RRGGBB.
+// A picture's pixels at its natural size: a bitmap of 32 bits a pixel, rows from the top, 0x00RRGGBB. The bitmap is
+// the picture's own, or lent by the decoder that made it, which Decoder then keeps: such a picture stays on the
+// thread that decoded it.
 struct Decoded_Picture {
   Bitmap Pixels;
+  Com_Ptr<IPicture> Decoder;
+  HBITMAP Handle = nullptr;
   std::uint32_t* Bits = nullptr;
   int Width = 0, Height = 0;
   // A JPEG file's first bytes, where its EXIF block lies, for what the program reads there; empty for the others.
@@ -36,8 +40,11 @@ struct Decoded_Picture {
 
 // Reads and decodes a picture file; nothing for a file that cannot be read or decoded, or is too big to be had. It
 // raises nothing: it runs on the worker. The dpi sizes metafiles and pictures that state their size in physical
-// units.
-std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi) noexcept;
+// units. Lending, a decoded bitmap that is already of the pixels' kind is lent rather than copied, so that a big
+// picture is not held twice.
+enum class Lending { Copy, Lend };
+std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi,
+                                           Lending lending = Lending::Copy) noexcept;
 
 // The system's picture object, for the program's own artwork: drawn smoothed at any size.
 class Picture {

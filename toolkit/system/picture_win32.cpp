@@ -134,18 +134,40 @@ std::optional<Picture_Bytes> Read_Picture_File(const std::wstring& path, Buffer<
   }
 }
 
+// The decoder's own bitmap, where it is a 32-bit one of rows from the top: its pixels, or null.
+std::uint32_t* Lendable_Bits(IPicture* picture, int width, int height, HBITMAP& handle) {
+  short type = PICTYPE_UNINITIALIZED;
+  OLE_HANDLE held = 0;
+  if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&held)))
+    return nullptr;
+  handle = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(held));
+  DIBSECTION dib{};
+  if (GetObjectA(handle, sizeof dib, &dib) != sizeof dib) return nullptr;
+  const bool fits = dib.dsBm.bmBits && dib.dsBmih.biBitCount == 32 && dib.dsBmih.biCompression == BI_RGB &&
+                    dib.dsBm.bmWidth == width && dib.dsBmih.biHeight == -height;
+  return fits ? static_cast<std::uint32_t*>(dib.dsBm.bmBits) : nullptr;
+}
+
 }  // namespace
 
-std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi) noexcept {
+std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi, Lending lending) noexcept {
   Decoded_Picture decoded;
   std::optional<Picture_Bytes> bytes = Read_Picture_File(path, decoded.Jpeg_Head);
   if (!bytes) return std::nullopt;
   Com_Ptr<IPicture> picture = Load(std::move(*bytes), dpi, decoded.Width, decoded.Height);
   if (!picture) return std::nullopt;
+  if (lending == Lending::Lend) {
+    if (std::uint32_t* const bits = Lendable_Bits(picture.Get(), decoded.Width, decoded.Height, decoded.Handle)) {
+      decoded.Bits = bits;
+      decoded.Decoder = std::move(picture);
+      return decoded;
+    }
+  }
   decoded.Pixels = Make_Dib(decoded.Width, decoded.Height, decoded.Bits);
   if (!decoded.Pixels) return std::nullopt;
+  decoded.Handle = decoded.Pixels.Get();
   const Memory_Dc dc(CreateCompatibleDC(nullptr));
-  const Selection into(dc.Get(), decoded.Pixels.Get());
+  const Selection into(dc.Get(), decoded.Handle);
   const RECT all{0, 0, decoded.Width, decoded.Height};
   FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   Render_Picture(picture.Get(), dc.Get(), 0, 0, decoded.Width, decoded.Height);

@@ -36,6 +36,8 @@ void Worker::Post(std::unique_ptr<Worker_Job> job) {
   if (!thread_) {
     thread_.Reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Worker::Thread_Main, this, 0, nullptr)));
     if (!thread_) throw Run_Error(Error_Kind::Invalid_Call, "Cannot start the worker");
+    // Its work can wait; the window thread's input cannot.
+    SetThreadPriority(thread_.Get(), THREAD_PRIORITY_BELOW_NORMAL);
   }
   Jobs one;
   one.push_back(std::move(job));
