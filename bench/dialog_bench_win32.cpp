@@ -55,7 +55,7 @@ int main() {
     // tools/bench.sh fills the folder, and links it onto the desktop for the chooser.
     const std::wstring folder = L"C:\\qvbench\\list" + std::to_wstring(files);
     const auto build_start = Clock::now();
-    (void)Quorvantile_B::Make_Pict_List(folder, {1, 1, 1, 1});
+    (void)Quorvantile_B::Make_Pict_List(folder, {1, 1, 1, 1, 1});
     const double build = Seconds_Since(build_start);
 
     const double open = Best_Of_Three([&] { return Dialog_Start(folder, files); });

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
       for (int x = 0; x < W; ++x)
         if (x == 0 || y == 0 || x == W - 1 || y == H - 1) final[static_cast<std::size_t>(y) * W + x] = 0xFFFFFF;
   }
-  Write_Settings(install, install.Path(L"pics"), {0, 1, {1, 1, 1, 1}, paint, hold});
+  Write_Settings(install, install.Path(L"pics"), {0, 1, {1, 1, 1, 1, 1}, paint, hold});
   Process scr(install.Scr(), L"/s");
   if (!Wait_For_Window(scr.Id(), L"Quorvantile_Main")) return std::puts("reveal bench: no saver screen"), 1;
 

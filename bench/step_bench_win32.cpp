@@ -62,14 +62,14 @@ int main(int argc, char** argv) {
       for (int x = 0; x < W; ++x)
         along.push_back(x == 0 || x == W - 1 ? 0xFFFFFF : static_cast<DWORD>(px[static_cast<std::size_t>(H * k / (Rows + 1)) * W + x]));
   }
-  Write_Settings(install, install.Path(L"pics"), {0, 1, {1, 1, 1, 1}, 2, 1});
+  Write_Settings(install, install.Path(L"pics"), {0, 1, {1, 1, 1, 1, 1}, 2, 1});
   std::vector<double> longest, median, ended;
   for (int run = 0; run < runs; ++run) {
     Process scr(install.Scr(), L"/s");
     const HWND window = Wait_For_Window(scr.Id(), L"Quorvantile_Main");
     if (!window || !Wait_For([&] { return GetForegroundWindow() == window; })) continue;
     // A thread of its own asks the saver's window thread to answer, again and again, until the saver ends.
-    Probe probe{window};
+    Probe probe{window, false, 0, {}};
     const HANDLE prober = CreateThread(nullptr, 0, &Probe::Run, &probe, 0, nullptr);
     std::optional<Clock::time_point> complete;
     const auto give_up = Clock::now() + std::chrono::seconds(120);

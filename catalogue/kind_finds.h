@@ -69,7 +69,7 @@ class Folder_Walks {
   Kind_Flags kinds_;
   std::size_t pass_ = 0, kind_ = 0;
   bool started_ = false, done_ = false;
-  std::array<Kind_Finds, 4> finds_;
+  std::array<Kind_Finds, Kind_Count> finds_;
 };
 
 }  // namespace Quorvantile_B

@@ -9,11 +9,14 @@ namespace Quorvantile_B {
 
 constexpr int Max_Pict_Count = 32767;
 
-// One switch per picture kind (bmp, gif, jpg, wmf); exactly 1 means the kind is shown.
-using Kind_Flags = std::array<std::int16_t, 4>;
+// The picture kinds: bmp, gif, jpg, wmf and png.
+constexpr int Kind_Count = 5;
+// One switch per picture kind; exactly 1 means the kind is shown.
+using Kind_Flags = std::array<std::int16_t, Kind_Count>;
 
 // Search pattern of each picture kind, indexed like the kind switches.
-inline const std::array<std::wstring, 4> Kind_Pattern{L"\\*.bmp", L"\\*.gif", L"\\*.jpg", L"\\*.wmf"};
+inline const std::array<std::wstring, Kind_Count> Kind_Pattern{L"\\*.bmp", L"\\*.gif", L"\\*.jpg", L"\\*.wmf",
+                                                               L"\\*.png"};
 // The walks are made in three passes; a file is kept in the pass whose value equals its attribute value:
 // no bit, archive alone, read-only alone.
 constexpr std::array<std::int16_t, 3> Pass_Attr{0, 32, 1};

@@ -5,6 +5,7 @@ find_package(GTest REQUIRED)
 find_package(benchmark QUIET)
 
 add_library(qv_portable STATIC ${PORTABLE_SOURCES} toolkit/portable/ansi_host.cpp)
+target_link_libraries(qv_portable PUBLIC qv_decoders)
 
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(qv_unit_tests ${UNIT_TEST_SOURCES})

@@ -9,7 +9,7 @@ set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++ -s)
 file(GLOB TOOLKIT_WIN32_SOURCES CONFIGURE_DEPENDS toolkit/system/*_win32.cpp toolkit/controls/*_win32.cpp)
 add_library(qv_core STATIC ${PORTABLE_SOURCES} ${TOOLKIT_WIN32_SOURCES} settings/profile_win32.cpp
             settings/ini_path_win32.cpp)
-target_link_libraries(qv_core PUBLIC ole32 oleaut32 uuid gdi32 user32 shell32)
+target_link_libraries(qv_core PUBLIC qv_decoders ole32 oleaut32 uuid gdi32 user32 shell32)
 
 # The program's forms and start-up; the Wine test driver links them too, to drive parts directly.
 add_library(qv_program STATIC
@@ -19,7 +19,6 @@ add_library(qv_program STATIC
   saver/password_check.cpp
   saver/painting_road_win32.cpp
   paint/get_bits_win32.cpp
-  paint/load_upright_win32.cpp
   dialog/quorvantile_p.cpp
   dialog/folder_scan.cpp
   dialog/list_fill.cpp

@@ -5,7 +5,6 @@
 #include "dialog/drawing.h"
 #include "dialog/folder_scan.h"
 #include "dialog/list_fill.h"
-#include "paint/load_upright.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
 #include "toolkit/portable/dir_search.h"
@@ -42,8 +41,7 @@ std::shared_ptr<toolkit::Picture> Artwork(int id, int dpi) {
 Quorvantile_P::Quorvantile_P(toolkit::App& app, Settings settings, Catalogue pictures)
     : Form(app, Dialog_Caption, toolkit::Border_Style::Fixed_Single),
       settings_(std::move(settings)),
-      pictures_(std::move(pictures)),
-      loader_(&Stand_Upright) {}
+      pictures_(std::move(pictures)) {}
 
 // The control tree: positions and sizes in pixels of the 96-dpi layout, relative to each control's holder.
 void Quorvantile_P::Create_Controls() {
@@ -95,11 +93,13 @@ void Quorvantile_P::Create_Controls() {
   box(Pic_K, Pic_1.Hwnd(), 192, 52, 100, 100, true, RGB(0xE0, 0xE0, 0xE0));
   image(Img_H[5], Pic_1, 192, 160, 95, 22);
   label(lbl[11], Pic_1, 192, 164, 95, 17, L"画像の種類", Alignment::Center);
-  const wchar_t* kinds[4] = {L"*.bmp", L"*.gif", L"*.jpg", L"*.wmf"};
-  const int kind_widths[4] = {32, 23, 25, 32};
-  for (int i = 0; i < 4; ++i) {
-    image(Img_Kind[i], Pic_1, 208, 188 + 16 * i, 12, 12);
-    label(lbl_Kind[i], Pic_1, 224, 188 + 16 * i, kind_widths[i], 13, kinds[i]);
+  // The first four kinds one under another, the fifth beside the first.
+  const wchar_t* kinds[Kind_Count] = {L"*.bmp", L"*.gif", L"*.jpg", L"*.wmf", L"*.png"};
+  const int kind_widths[Kind_Count] = {32, 23, 25, 32, 28};
+  for (int i = 0; i < Kind_Count; ++i) {
+    const int x = i < 4 ? 208 : 264, y = 188 + 16 * (i % 4);
+    image(Img_Kind[i], Pic_1, x, y, 12, 12);
+    label(lbl_Kind[i], Pic_1, x + 16, y, kind_widths[i], 13, kinds[i]);
     Img_Kind[i].Mouse_Down = lbl_Kind[i].Mouse_Down = [this, i](int, int, int, int) { Img_Kind_MouseDown(i); };
   }
   for (auto& key : Key_Kind) key.Create(Pic_1);
@@ -140,7 +140,7 @@ void Quorvantile_P::Create_Controls() {
 // A key runs exactly the handler that a press of the mouse runs: space toggles a kind; in a radio group the
 // arrow keys move the choice and space takes the one with the focus mark.
 void Quorvantile_P::Make_Option_Keys() {
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < Kind_Count; ++i) {
     Key_Kind[i].On_Key = [this, i](int key) {
       if (key == VK_SPACE) Img_Kind_MouseDown(i);
     };
@@ -189,7 +189,7 @@ void Quorvantile_P::Make_Accessibility() {
   };
   const auto focused = [](const toolkit::Option_Key& key) { return key.Has_Focus() ? STATE_SYSTEM_FOCUSED : 0L; };
   std::vector<toolkit::Accessible_Item> options;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < Kind_Count; ++i) {
     options.push_back({ROLE_SYSTEM_CHECKBUTTON, [this, i] { return lbl_Kind[i].Caption(); },
                        [this, i, focused] {
                          return (settings_.Kind_Flag[i] == 1 ? STATE_SYSTEM_CHECKED : 0L) | STATE_SYSTEM_FOCUSABLE |
@@ -270,7 +270,7 @@ void Quorvantile_P::Show_Kind(int Index) {
 }
 
 void Quorvantile_P::Show_Kinds() {
-  for (int i = 0; i < 4; ++i) Show_Kind(i);
+  for (int i = 0; i < Kind_Count; ++i) Show_Kind(i);
 }
 
 // The list's sideways extent: the layout's (its width over 15 twips per pixel, plus 300: 311), scaled.
@@ -312,7 +312,9 @@ void Quorvantile_P::Form_Load() {
        std::initializer_list<toolkit::Windowless_Control*>{&Img_SR[0], &Img_SR[1], &lbl_RS[0], &lbl_RS[1], &Img_Size[0],
                                                            &Img_Size[1], &lbl_Size[0], &lbl_Size[1], &lbl_URL})
     c->Hand_Pointer = true;
-  for (int i = 0; i < 4; ++i) Img_Kind[i].Hand_Pointer = lbl_Kind[i].Hand_Pointer = Cmd_Button[i].Hand_Pointer = true;
+  for (auto& i : Img_Kind) i.Hand_Pointer = true;
+  for (auto& l : lbl_Kind) l.Hand_Pointer = true;
+  for (auto& b : Cmd_Button) b.Hand_Pointer = true;
   List_1.Hand_Pointer = true;
   // 15, 16: the window zooms open out of the pointer's position.
   POINT p{};
@@ -460,9 +462,13 @@ bool Quorvantile_P::Take_Preview() {
 
 // A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
 void Quorvantile_P::Show_Previewed(std::optional<toolkit::Decoded_Picture> picture) {
-  if (picture) Pic_F.Adopt(std::move(*picture));
-  const double w = Pic_F.Width(), h = Pic_F.Height();
-  lbl_PreSize.Set_Caption(std::to_wstring(Pic_F.Width()) + L" * " + std::to_wstring(Pic_F.Height()));
+  if (picture) {
+    Previewed_W = picture->Natural_W;
+    Previewed_H = picture->Natural_H;
+    Pic_F.Adopt(std::move(*picture));
+  }
+  const double w = Previewed_W, h = Previewed_H;
+  lbl_PreSize.Set_Caption(std::to_wstring(Previewed_W) + L" * " + std::to_wstring(Previewed_H));
   // Without a picture the pane keeps its size and its last drawing.
   if (w > 0 && h > 0) {
     // The longer side becomes 100; the pane grows right and down from its fixed corner.

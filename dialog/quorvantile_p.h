@@ -52,12 +52,12 @@ class Quorvantile_P : public toolkit::Form {
   toolkit::Label lbl_Kei, Folder_Path, lbl_PreSize, lbl_URL;
   toolkit::List_Box List_1;
   toolkit::Picture_Box Pic_K;  // the preview pane
-  std::array<toolkit::Image, 4> Img_Kind;
-  std::array<toolkit::Label, 4> lbl_Kind;
+  std::array<toolkit::Image, Kind_Count> Img_Kind;
+  std::array<toolkit::Label, Kind_Count> lbl_Kind;
   std::array<toolkit::Image, 2> Img_SR, Img_Size;
   std::array<toolkit::Label, 2> lbl_RS, lbl_Size;
   // The keyboard's way to the options, in reading order: each kind check box, then each radio group.
-  std::array<toolkit::Option_Key, 4> Key_Kind;
+  std::array<toolkit::Option_Key, Kind_Count> Key_Kind;
   toolkit::Option_Key Key_SR, Key_Size;
 
   // Stores, outside the visible area: the artwork the dialog copies from.
@@ -77,6 +77,8 @@ class Quorvantile_P : public toolkit::Form {
   std::int16_t Cursor_X = 0, Cursor_Y = 0;
   // The preview pane's size in the layout, 0 before the first preview.
   double Pane_W = 0, Pane_H = 0;
+  // The previewed picture's natural size, upright; Pic_F holds what was read of it.
+  int Previewed_W = 0, Previewed_H = 0;
 
   void Img_Kind_MouseDown(int Index);
   void Img_SR_MouseDown(int Index);
@@ -114,8 +116,16 @@ class Quorvantile_P : public toolkit::Form {
   toolkit::Font font_, link_font_;
   std::shared_ptr<toolkit::Picture> button_face_;
   std::unique_ptr<toolkit::Stepped_Work> list_work_;
-  // The previewed file is read on the loader's thread, and shown when it has come.
-  toolkit::Picture_Loader loader_;
+  // The previewed file is read on the worker, no bigger than the pane needs at up to twice the usual dpi, and shown
+  // when it has come.
+  class Pane_Size : public toolkit::Shown_Size {
+   public:
+    toolkit::Decode_Part Part(int W, int H) const noexcept override {
+      if (W <= 0 || H <= 0) return {};
+      return {0, 0, 0, 0, W > H ? 200 : W * 200 / H, W > H ? H * 200 / W : 200};
+    }
+  } pane_size_;
+  toolkit::Picture_Loader loader_{&pane_size_};
   toolkit::Signal_Work preview_{[this] { return loader_.Answer_Event(); }, [this] { return Take_Preview(); }};
   // A kind switched rebuilds the list once the new check picture is painted.
   toolkit::Deferred_Call kind_rebuild_{[this] { Rebuild_List(); }};

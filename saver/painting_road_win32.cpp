@@ -1,7 +1,6 @@
 #include "saver/painting_road.h"
 
 #include "paint/get_bits.h"
-#include "paint/load_upright.h"
 #include "saver/placement.h"
 #include "toolkit/system/picture.h"
 #include "toolkit/system/surface.h"
@@ -9,13 +8,31 @@
 namespace Quorvantile_B {
 namespace {
 
-// The picture placed as the saver shows it on a monitor: into Master, black first, its size the placement's;
-// then Master's pixels. A picture that was not loaded, where the one before it fitted at its own size, leaves
-// Master black at the size the monitor showed last. Raises nothing; empty pixels where memory is short.
+// The part of a picture a monitor shows, for the decoders that read only that: at its own size the part the screen
+// cuts out, fitted the size it is stretched to.
+class Placed_Size : public toolkit::Shown_Size {
+ public:
+  Placed_Size(int Scr_W, int Scr_H, std::int16_t Size_Mode) : Scr_W(Scr_W), Scr_H(Scr_H), Size_Mode(Size_Mode) {}
+  toolkit::Decode_Part Part(int W, int H) const noexcept override {
+    const Placement p = Place_Picture(W, H, Scr_W, Scr_H, Size_Mode);
+    if (p.How == Placement::Method::Stretch) return {0, 0, 0, 0, p.Dest_W, p.Dest_H};
+    if (p.How == Placement::Method::Crop) return {p.Src_X, p.Src_Y, p.Master_W, p.Master_H};
+    return {};
+  }
+
+ private:
+  const int Scr_W, Scr_H;
+  const std::int16_t Size_Mode;
+};
+
+// The picture placed as the saver shows it on a monitor: into Master, black first, its size the placement's of the
+// picture's natural size; then Master's pixels. What the decoder read of the picture (the part cut out, or the
+// whole scaled) stands for all of it. A picture that was not loaded, where the one before it fitted at its own
+// size, leaves Master black at the size the monitor showed last. Raises nothing; empty pixels where memory is short.
 Grid<std::int32_t> Place_And_Read(const toolkit::Decoded_Picture* picture, bool loaded, const Painting_Request& r,
                                   std::int16_t Size_Mode, int& W, int& H) noexcept {
-  const Placement p =
-      Place_Picture(picture ? picture->Width : 0, picture ? picture->Height : 0, r.Scr_W, r.Scr_H, Size_Mode);
+  const Placement p = Place_Picture(picture ? picture->Natural_W : 0, picture ? picture->Natural_H : 0, r.Scr_W,
+                                    r.Scr_H, Size_Mode);
   W = p.Master_W;
   H = p.Master_H;
   if (p.How == Placement::Method::Load_Direct && !loaded) {
@@ -41,9 +58,10 @@ Grid<std::int32_t> Place_And_Read(const toolkit::Decoded_Picture* picture, bool 
       const toolkit::Selection held(from.Get(), picture->Handle);
       if (p.How == Placement::Method::Stretch) {
         SetStretchBltMode(into.Get(), COLORONCOLOR);
-        StretchBlt(into.Get(), p.Dest_X, p.Dest_Y, p.Dest_W, p.Dest_H, from.Get(), 0, 0, p.Src_W, p.Src_H, SRCCOPY);
+        StretchBlt(into.Get(), p.Dest_X, p.Dest_Y, p.Dest_W, p.Dest_H, from.Get(), 0, 0, picture->Width,
+                   picture->Height, SRCCOPY);
       } else {
-        BitBlt(into.Get(), 0, 0, W, H, from.Get(), p.Src_X, p.Src_Y, SRCCOPY);
+        BitBlt(into.Get(), 0, 0, W, H, from.Get(), p.Src_X - picture->Part_X, p.Src_Y - picture->Part_Y, SRCCOPY);
       }
     }
     GdiFlush();
@@ -74,16 +92,16 @@ class Painting_Road::Road_Job : public toolkit::Worker_Job {
   // A file that cannot be loaded is answered with the last one that could, read again; where that cannot be
   // read either, with what the monitor shows. Each picture goes as soon as it is placed.
   void Run() noexcept override {
-    std::optional<toolkit::Decoded_Picture> picture = Decode_File(path_, road_.dpi_, toolkit::Lending::Lend);
+    const Placed_Size shown(request_.Scr_W, request_.Scr_H, road_.Size_Mode);
+    std::optional<toolkit::Decoded_Picture> picture = Decode_File(path_, road_.dpi_, toolkit::Lending::Lend, &shown);
     answer_.Loaded = picture.has_value();
     bool show_again = false;
     if (answer_.Loaded) {
       road_.last_loaded_.swap(path_);
     } else if (!road_.last_loaded_.empty()) {
-      picture = Decode_File(road_.last_loaded_, road_.dpi_, toolkit::Lending::Lend);
+      picture = Decode_File(road_.last_loaded_, road_.dpi_, toolkit::Lending::Lend, &shown);
       show_again = !picture && request_.Shown.Bits;
     }
-    if (picture) Stand_Upright(*picture);
     int W = 0, H = 0;
     Grid<std::int32_t> bits;
     if (show_again) {
@@ -106,7 +124,9 @@ class Painting_Road::Road_Job : public toolkit::Worker_Job {
 };
 
 Painting_Road::Painting_Road(const Catalogue& pictures, std::int16_t Size_Mode)
-    : pictures_(pictures), Size_Mode(Size_Mode), dpi_(toolkit::Screen_Dpi()) {}
+    : pictures_(pictures), Size_Mode(Size_Mode), dpi_(toolkit::Screen_Dpi()) {
+  toolkit::Prepare_Decoding();
+}
 
 void Painting_Road::Ask(const Painting_Request& request) { worker_.Post(std::make_unique<Road_Job>(*this, request)); }
 

@@ -36,11 +36,11 @@ void Write_Number(const std::string& Key, std::int16_t value, const std::string&
 Settings Load_Settings(const std::string& File) {
   // Before its key is read a value is 0, and text that is not a number leaves it so; the times keep their defaults.
   Settings s;
-  s.Kind_Flag = {0, 0, 0, 0};
+  s.Kind_Flag = {};
   const Settings defaults;
   Resume_Next([&] { Read_Number(Ini_Key::Change, s.Change_Mode, 0, File); });
   Resume_Next([&] { Read_Number(Ini_Key::Size, s.Size_Mode, 0, File); });
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < Kind_Count; ++i)
     Resume_Next([&] { Read_Number(Ini_Key::Kind(i), s.Kind_Flag[static_cast<std::size_t>(i)], 1, File); });
   Resume_Next([&] { Read_Number(Ini_Key::Paint_Time, s.Paint_Time, defaults.Paint_Time, File); });
   Resume_Next([&] { Read_Number(Ini_Key::Hold_Time, s.Hold_Time, defaults.Hold_Time, File); });
@@ -57,7 +57,7 @@ void Save_Settings(const Settings& s, const std::string& File) {
   // reads back as it is.
   Put_Ini(Ini_Key::Section, Ini_Key::Folder, toolkit::To_Ansi_Path(s.Pict_Folder.substr(0, s.Pict_Folder.find(L'\0'))),
           File);
-  for (int i = 0; i < 4; ++i) Write_Number(Ini_Key::Kind(i), s.Kind_Flag[static_cast<std::size_t>(i)], File);
+  for (int i = 0; i < Kind_Count; ++i) Write_Number(Ini_Key::Kind(i), s.Kind_Flag[static_cast<std::size_t>(i)], File);
   Write_Number(Ini_Key::Paint_Time, s.Paint_Time, File);
   Write_Number(Ini_Key::Hold_Time, s.Hold_Time, File);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The settings file "Quorvantile.ini" beside the executable: section "Section", nine keys.
+// The settings file "Quorvantile.ini" beside the executable: section "Section", ten keys.
 #include <string>
 
 #include "settings/settings_values.h"

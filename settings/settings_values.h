@@ -13,8 +13,8 @@ struct Settings {
   std::int16_t Change_Mode = 0;
   // 0 natural size, any other value full screen.
   std::int16_t Size_Mode = 0;
-  // One switch per picture kind (bmp, gif, jpg, wmf); exactly 1 means the kind is shown.
-  Kind_Flags Kind_Flag{1, 1, 1, 1};
+  // One switch per picture kind (bmp, gif, jpg, wmf, png); exactly 1 means the kind is shown.
+  Kind_Flags Kind_Flag{1, 1, 1, 1, 1};
   // The picture folder; empty for none.
   std::wstring Pict_Folder;
   // How long a picture's reveal lasts, and how long the finished picture stays, in seconds. 0 and 0 reveal as fast

@@ -54,7 +54,7 @@ saver_figures() {  # saver_figures CONFIG FOLDER PAINT HOLD WARMUP SECONDS
   run=$pfx/drive_c/qvbench/run
   mkdir -p "$run"
   cp "$scr" "$run/"
-  python3 tools/write-ini.py "$run/Quorvantile.ini" "$folder" 0 1 1 1 1 1 "$paint" "$hold"
+  python3 tools/write-ini.py "$run/Quorvantile.ini" "$folder" 0 1 1 1 1 1 1 "$paint" "$hold"
   tools/run-wine.sh "$config" "$run/Quorvantile.scr" /s &
   for _ in $(seq 300); do pid=$(pgrep -f 'qvbench.run.Quorvantile.scr' | head -n 1) && break; sleep 0.1; done
   sleep "$warmup"

@@ -12,7 +12,7 @@ flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recov
 clang++ "${flags[@]}" tests/fuzz/settings_fuzz.cpp toolkit/portable/number_text.cpp toolkit/portable/dir_search_common.cpp \
   toolkit/portable/ansi_host.cpp catalogue/pict_list.cpp catalogue/kind_finds.cpp settings/settings_file.cpp tests/unit/fake_file_system.cpp \
   -o "$out/settings_fuzz"
-clang++ "${flags[@]}" tests/fuzz/exif_fuzz.cpp paint/orientation.cpp toolkit/portable/picture_header.cpp -o "$out/exif_fuzz"
+clang++ "${flags[@]}" tests/fuzz/exif_fuzz.cpp toolkit/portable/orientation.cpp toolkit/portable/picture_header.cpp -o "$out/exif_fuzz"
 # Seeds: a settings file as the dialog writes it, and a few hand-edited ones; a photo stored on its side.
 printf ' 1\0 0\0 1\0 1\0 0\0 1\0C:\\pics' >"$out/settings/written"
 printf '1.9\0-0.5\0junk\0 40000\0\0 2\0C:\\pics' >"$out/settings/edited"

@@ -16,7 +16,7 @@ wine_packages=(wine wine32:i386 libxinerama1:i386)
 [ "$QV_WINE_BUILD" = 64 ] && wine_packages=(wine wine64 libxinerama1 libxrandr2 g++-mingw-w64-x86-64-win32)
 for p in make cmake g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 libgtest-dev libbenchmark-dev \
          "${wine_packages[@]}" xvfb xserver-xephyr openbox xdotool x11-utils x11-apps imagemagick locales \
-         fonts-ipafont-gothic python3 libjpeg-turbo-progs; do
+         fonts-ipafont-gothic python3 libjpeg-turbo-progs nasm dpkg-dev zlib1g-dev libz-mingw-w64-dev; do
   have "$p" || need+=("$p")
 done
 
@@ -33,3 +33,6 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
   localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi
+
+# The picture decoders, built once from Debian's source packages.
+bash "$(dirname "$0")/build-deps.sh"

@@ -23,12 +23,12 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 TARGETS = [
     "catalogue/pict_list.cpp", "catalogue/kind_finds.cpp", "catalogue/play_order.cpp", "saver/placement.cpp",
     "settings/settings_file.cpp", "toolkit/portable/number_text.cpp", "toolkit/portable/numbers.h", "toolkit/portable/picture_header.cpp",
-    "paint/prep_paint.cpp", "paint/paint_pass.cpp", "paint/pace.cpp", "paint/orientation.cpp",
+    "paint/prep_paint.cpp", "paint/paint_pass.cpp", "paint/pace.cpp", "toolkit/portable/orientation.cpp",
 ]
 PORTABLE = [
     "toolkit/portable/number_text.cpp", "toolkit/portable/dir_search_common.cpp", "toolkit/portable/random.cpp", "toolkit/portable/ansi_host.cpp",
     "toolkit/portable/picture_header.cpp", "catalogue/pict_list.cpp", "catalogue/kind_finds.cpp", "catalogue/play_order.cpp", "saver/placement.cpp",
-    "paint/paint_pass.cpp", "paint/prep_paint.cpp", "paint/pace.cpp", "paint/orientation.cpp", "settings/settings_file.cpp",
+    "paint/paint_pass.cpp", "paint/prep_paint.cpp", "paint/pace.cpp", "toolkit/portable/orientation.cpp", "settings/settings_file.cpp",
 ]
 CXX = ["g++", "-std=c++20", "-O1", "-w"]
 

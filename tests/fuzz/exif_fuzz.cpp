@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "paint/orientation.h"
+#include "toolkit/portable/orientation.h"
 #include "toolkit/portable/picture_header.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const unsigned char> file(data, size);
-  const int orientation = Quorvantile_B::Exif_Orientation(file);
+  const int orientation = toolkit::Exif_Orientation(file);
   if (orientation < 1 || orientation > 8) __builtin_trap();
   if (const auto stored = toolkit::Size_From_Header(file); stored && (stored->W < 0 || stored->H < 0)) __builtin_trap();
   return 0;

@@ -5,10 +5,10 @@
 #include <tuple>
 #include <vector>
 
-#include "paint/orientation.h"
+#include "toolkit/portable/orientation.h"
 #include "toolkit/portable/picture_header.h"
 
-using namespace Quorvantile_B;
+using namespace toolkit;
 
 namespace {
 

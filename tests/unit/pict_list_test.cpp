@@ -15,7 +15,7 @@ namespace {
 
 // The list built from the folder, after adding these entries to it.
 Names Listed(const std::wstring& folder, std::initializer_list<std::pair<const wchar_t*, int>> entries = {},
-             const Kind_Flags& kinds = {1, 1, 1, 1}) {
+             const Kind_Flags& kinds = {1, 1, 1, 1, 1}) {
   for (const auto& [path, attr] : entries) fake_fs::Add(path, attr);
   const Catalogue pictures = Make_Pict_List(folder, kinds);
   EXPECT_EQ(pictures.Pict_List.size(), static_cast<std::size_t>(pictures.Pict_Count) + 1);
@@ -47,14 +47,16 @@ TEST_F(Pict_List_Test, ThreePassesKeepExactAttributeValuesAndTheSortIsByCharacte
 }
 
 TEST_F(Pict_List_Test, OnlyKindsSwitchedToExactlyOneAreListedAnUnreadableFileEndsItsWalkAndARebuildStartsAfresh) {
-  EXPECT_EQ(Listed(L"C:\\p", {{L"C:\\p\\a.bmp", 0}, {L"C:\\p\\b.gif", 0}, {L"C:\\p\\c.jpg", 0}, {L"C:\\p\\d.wmf", 0}},
-                   {1, 2, 0, 1}),
+  EXPECT_EQ(Listed(L"C:\\p",
+                   {{L"C:\\p\\a.bmp", 0}, {L"C:\\p\\b.gif", 0}, {L"C:\\p\\c.jpg", 0}, {L"C:\\p\\d.wmf", 0}, {L"C:\\p\\e.png", 0}},
+                   {1, 2, 0, 1, 0}),
             (Names{L"C:\\p\\a.bmp", L"C:\\p\\d.wmf"}));
+  EXPECT_EQ(Listed(L"C:\\p", {}, {0, 0, 0, 0, 1}), Names{L"C:\\p\\e.png"});
   fake_fs::Add(L"C:\\q\\1.jpg", 0);
   fake_fs::Add(L"C:\\q\\2.jpg", 0, false);
   EXPECT_EQ(Listed(L"C:\\q", {{L"C:\\q\\3.jpg", 0}, {L"C:\\q\\4.gif", 0}}), (Names{L"C:\\q\\1.jpg", L"C:\\q\\4.gif"}));
   EXPECT_EQ(Listed(L""), Names{});
-  EXPECT_EQ(Listed(L"C:\\p", {}, {0, 0, 0, 0}), Names{});
+  EXPECT_EQ(Listed(L"C:\\p", {}, {0, 0, 0, 0, 0}), Names{});
 }
 
 TEST_F(Pict_List_Test, TheListStopsAt32767EntriesInFindOrderThenSorts) {

@@ -39,7 +39,9 @@ TEST(Placement, TheWorkedPlacementsOnA1024By768Screen) {
     const bool fit = r.How == M::Stretch;
     EXPECT_EQ((std::array{p.Dest_X, p.Dest_Y, p.Src_X, p.Src_Y}),
               (fit ? std::array{r.X, r.Y, 0, 0} : std::array{0, 0, r.X, r.Y}));
-    if (fit) EXPECT_EQ((std::array{p.Src_W, p.Src_H}), (std::array{static_cast<int>(r.W), static_cast<int>(r.H)}));
+    if (fit) {
+      EXPECT_EQ((std::array{p.Src_W, p.Src_H}), (std::array{static_cast<int>(r.W), static_cast<int>(r.H)}));
+    }
     EXPECT_EQ((std::array{p.Dest_W, p.Dest_H}), (std::array{r.Dest_W, r.Dest_H}));
   }
 }

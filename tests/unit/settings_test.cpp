@@ -43,8 +43,8 @@ Settings Load(std::initializer_list<std::pair<std::string, std::string>> values)
 }
 
 std::vector<int> Values(const Settings& s) {
-  return {s.Change_Mode,  s.Size_Mode,    s.Kind_Flag[0], s.Kind_Flag[1],
-          s.Kind_Flag[2], s.Kind_Flag[3], s.Paint_Time,   s.Hold_Time};
+  return {s.Change_Mode,  s.Size_Mode,    s.Kind_Flag[0], s.Kind_Flag[1], s.Kind_Flag[2],
+          s.Kind_Flag[3], s.Kind_Flag[4], s.Paint_Time,   s.Hold_Time};
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ std::vector<int> Values(const Settings& s) {
 // A missing key gives its default; text that is not a 16-bit number leaves the value as it stands before its key
 // is read: 0, but for the times, which keep their defaults (a file of an older saver has none).
 TEST(Settings, NumbersAreReadLenientlyAndRoundedDownAndGarbageLeavesTheValue) {
-  EXPECT_EQ(Values(Load({})), (std::vector{0, 0, 1, 1, 1, 1, 30, 10}));
+  EXPECT_EQ(Values(Load({})), (std::vector{0, 0, 1, 1, 1, 1, 1, 30, 10}));
   EXPECT_EQ(Load({}).Pict_Folder, L"");
   EXPECT_EQ(Values(Load({{Ini_Key::Size, "0.9"},
                          {Ini_Key::Change, " 1"},
@@ -60,9 +60,10 @@ TEST(Settings, NumbersAreReadLenientlyAndRoundedDownAndGarbageLeavesTheValue) {
                          {Ini_Key::Kind(1), "2"},
                          {Ini_Key::Kind(2), "40000"},
                          {Ini_Key::Kind(3), "yes"},
+                         {Ini_Key::Kind(4), " 0"},
                          {Ini_Key::Paint_Time, " 6.5"},
                          {Ini_Key::Hold_Time, "soon"}})),
-            (std::vector{1, 0, -1, 2, 0, 0, 6, 10}));
+            (std::vector{1, 0, -1, 2, 0, 0, 0, 6, 10}));
 }
 
 TEST(Settings, AUsableFolderStaysAndAMissingOneIsDropped) {
@@ -76,7 +77,7 @@ TEST(Settings, SaveWritesEveryKeyInOrderWithTheShownFolderUpToItsFirstNul) {
   Stored.clear();
   Settings s;
   s.Change_Mode = 1;
-  s.Kind_Flag = {1, 0, 1, -1};
+  s.Kind_Flag = {1, 0, 1, -1, 0};
   s.Pict_Folder = std::wstring(L"C:\\new\0junk", 11);
   s.Paint_Time = 6;
   s.Hold_Time = 0;
@@ -89,6 +90,7 @@ TEST(Settings, SaveWritesEveryKeyInOrderWithTheShownFolderUpToItsFirstNul) {
                                                                       {at + "\x8E\xED\x97\xDE_1", " 0"},
                                                                       {at + "\x8E\xED\x97\xDE_2", " 1"},
                                                                       {at + "\x8E\xED\x97\xDE_3", "-1"},
+                                                                      {at + "\x8E\xED\x97\xDE_4", " 0"},
                                                                       {Ini + "|Section|" + Ini_Key::Paint_Time, " 6"},
                                                                       {Ini + "|Section|" + Ini_Key::Hold_Time, " 0"}}));
 }

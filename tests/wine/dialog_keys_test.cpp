@@ -23,10 +23,11 @@ TEST(Dialog_Keys, TabArrowsAndSpaceChangeEveryOptionAsTheMouseDoes) {
   Press_Key(VK_SPACE);
   EXPECT_TRUE(Wait_For([&] { return !(element(1).State & STATE_SYSTEM_CHECKED); }));
   // Past the other kinds and the clear button to the order, then the size.
-  for (const WORD key : {VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_DOWN}) Press_Key(key);
-  EXPECT_TRUE(Wait_For([&] { return element(5).State & STATE_SYSTEM_CHECKED; }));  // ﾗﾝﾀﾞﾑ
-  EXPECT_TRUE(element(5).Role == ROLE_SYSTEM_RADIOBUTTON && element(5).Name == L"ﾗﾝﾀﾞﾑ");
+  for (const WORD key : {VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_DOWN}) Press_Key(key);
+  EXPECT_TRUE(Wait_For([&] { return element(6).State & STATE_SYSTEM_CHECKED; }));  // ﾗﾝﾀﾞﾑ
+  EXPECT_TRUE(element(6).Role == ROLE_SYSTEM_RADIOBUTTON && element(6).Name == L"ﾗﾝﾀﾞﾑ");
+  EXPECT_TRUE(element(4).Name == L"*.png" && element(4).Role == ROLE_SYSTEM_CHECKBUTTON);
   for (const WORD key : {VK_TAB, VK_RIGHT}) Press_Key(key);
-  EXPECT_TRUE(Wait_For([&] { return element(7).State & STATE_SYSTEM_CHECKED; }));  // ﾌﾙｽｸﾘｰﾝ
-  EXPECT_EQ(element(8).Role, ROLE_SYSTEM_STATICTEXT);                              // the count
+  EXPECT_TRUE(Wait_For([&] { return element(8).State & STATE_SYSTEM_CHECKED; }));  // ﾌﾙｽｸﾘｰﾝ
+  EXPECT_EQ(element(9).Role, ROLE_SYSTEM_STATICTEXT);                              // the count
 }

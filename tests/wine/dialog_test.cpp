@@ -16,7 +16,7 @@ struct Option {
   int Element;
   bool Checked;
 };
-const Option Random{{340, 62}, 5, true}, Full_Screen{{360, 137}, 7, true}, No_Gif{{214, 210}, 1, false},
+const Option Random{{340, 62}, 6, true}, Full_Screen{{360, 137}, 8, true}, No_Gif{{214, 210}, 1, false},
     Clear{{240, 266}, Folder_Element, false};
 void Press(const Open_Dialog& d, const Option& o) {
   d.Click(d.Panel, o.At.x, o.At.y);
@@ -47,12 +47,12 @@ TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
   const std::string pics = "C:\\qvtest\\buttons\\pics";
   const auto click = [](POINT p) { return [p](Open_Dialog& d) { d.Click(d.Pic_C, p.x, p.y); }; };
   const auto key = [](WORD k) { return [k](Open_Dialog&) { Press_Key(k); }; };
-  const Saver_Settings timed{0, 0, {1, 1, 1, 1}, 7, 3}, older{0, 0, {1, 1, 1, 1}, std::nullopt, std::nullopt};
+  const Saver_Settings timed{0, 0, {1, 1, 1, 1, 1}, 7, 3}, older{0, 0, {1, 1, 1, 1, 1}, std::nullopt, std::nullopt};
   const Case cases[] = {
-      {"設定", {Random, Full_Screen, No_Gif, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1}})},
+      {"設定", {Random, Full_Screen, No_Gif, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1, 1}})},
       {"Enter", {Full_Screen}, key(VK_RETURN), Expected_File(pics, {0, 1})},
       {"設定 with the times set", {}, click(Set), Expected_File(pics, timed), timed},
-      {"設定 on an older saver's file", {}, click(Set), Expected_File(pics, {0, 0, {1, 1, 1, 1}, 30, 10}), older},
+      {"設定 on an older saver's file", {}, click(Set), Expected_File(pics, {0, 0, {1, 1, 1, 1, 1}, 30, 10}), older},
       {"ｷｬﾝｾﾙ", {Random}, click(Cancel), {}},
       {"Esc", {Random}, key(VK_ESCAPE), {}},
       {"the close box", {Random}, [](Open_Dialog& d) { PostMessageW(d.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, {}},
@@ -174,7 +174,7 @@ TEST(Dialog_Work, ClearStopsTheListUnderWayAndNothingOfItComesAfter) {
     Quorvantile_B::Settings settings;
     settings.Pict_Folder = pics.substr(0, pics.size() - 1);
     Quorvantile_B::Quorvantile_P dialog(app, settings,
-                                        Quorvantile_B::Make_Pict_List(settings.Pict_Folder, {1, 1, 1, 1}));
+                                        Quorvantile_B::Make_Pict_List(settings.Pict_Folder, {1, 1, 1, 1, 1}));
     dialog.Load();
     dialog.Show_As_Dialog();
     const Dialog_View d(dialog.Hwnd());

@@ -127,7 +127,8 @@ Process::Process(const std::wstring& program, const std::wstring& arguments, boo
 std::vector<DWORD> Process::Threads() const {
   std::vector<DWORD> threads;
   const HANDLE all = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  THREADENTRY32 entry{sizeof entry};
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
   for (BOOL more = Thread32First(all, &entry); more; more = Thread32Next(all, &entry))
     if (entry.th32OwnerProcessID == info_.dwProcessId) threads.push_back(entry.th32ThreadID);
   CloseHandle(all);

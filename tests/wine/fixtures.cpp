@@ -14,7 +14,7 @@ namespace {
 std::string Settings_Lines(const std::string& sign, const std::string& folder, const Saver_Settings& s) {
   std::string text = "[Section]\r\n" + Key::Change + "=" + sign + std::to_string(s.Change_Mode) + "\r\n" + Key::Size +
                      "=" + sign + std::to_string(s.Size_Mode) + "\r\n" + Key::Folder + "=" + folder + "\r\n";
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 5; ++i)
     text += Key::Kind(i) + "=" + sign + std::to_string(s.Kind_Flag[static_cast<std::size_t>(i)]) + "\r\n";
   if (s.Paint_Seconds) text += Key::Paint_Time + "=" + sign + std::to_string(*s.Paint_Seconds) + "\r\n";
   if (s.Hold_Seconds) text += Key::Hold_Time + "=" + sign + std::to_string(*s.Hold_Seconds) + "\r\n";

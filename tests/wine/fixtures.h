@@ -19,7 +19,7 @@ inline const std::string Hold_Time = "\x95\x5C\x8E\xA6\x8E\x9E\x8A\xD4";   // è¡
 
 struct Saver_Settings {
   int Change_Mode = 0, Size_Mode = 0;
-  std::array<int, 4> Kind_Flag{1, 1, 1, 1};
+  std::array<int, 5> Kind_Flag{1, 1, 1, 1, 1};
   // The reveal and the hold in seconds, 0 and 0 at full speed for the pixel tests; none leaves the key out.
   std::optional<int> Paint_Seconds = 0, Hold_Seconds = 0;
 };
@@ -77,14 +77,14 @@ class Open_Dialog : public Dialog_View {
   }
 };
 
-// The panel's elements to the system's accessibility query: the four kinds, the four radios, then the count,
+// The panel's elements to the system's accessibility query: the five kinds, the four radios, then the count,
 // the folder and the preview's size.
 struct Element {
   long Role = 0, State = 0;
   std::wstring Name;
 };
 std::vector<Element> Panel_Elements(const Dialog_View& d);
-enum Panel_Element { Count_Element = 8, Folder_Element = 9, Size_Element = 10 };
+enum Panel_Element { Count_Element = 9, Folder_Element = 10, Size_Element = 11 };
 std::wstring Caption_Of(const Dialog_View& d, Panel_Element element);
 
 // An empty folder on the desktop; its choice in the folder chooser (a "#32770" box), typed into the tree, or

@@ -189,7 +189,7 @@ TEST(Oldest_Windows, EveryCallFitsTheSystemFromTheSaverToTheDialogAndThePreview)
   Write_Test_Bmp(folder + L"\\港.bmp", 320, 240, [](int, int) { return 0x3080C0u; });
   // Fitted: the working picture then has the screen's size, past the 95 family's limit of a device's bitmap. Revealed
   // in a second: the message loop waits between two frames.
-  Write_Settings(install, folder, {0, 1, {1, 1, 1, 1}, 1, 1});
+  Write_Settings(install, folder, {0, 1, {1, 1, 1, 1, 1}, 1, 1});
   install.Add_Stand_In(L"password.cpl");
   install.Add_Stand_In(L"mpr.dll");
   {

@@ -97,7 +97,7 @@ TEST(Saver_Screen, PaintsAPhotoStoredOnItsSideUpright) {
 // The reveal paced at 6 s and the finished picture held for 2 s: the screen changes all through the reveal, then
 // stands still with the picture complete, until the next reveal begins on a white canvas.
 TEST(Saver_Screen, APacedRevealChangesTheScreenThroughoutThenHoldsTheFinishedPicture) {
-  Running_Saver saver(L"saver_paced", {0, 0, {1, 1, 1, 1}, 6, 2},
+  Running_Saver saver(L"saver_paced", {0, 0, {1, 1, 1, 1, 1}, 6, 2},
                       [](const Install& i) { Write_Test_Bmp(i.Path(L"pics\\one.bmp"), 320, 240, Pattern); });
   const RECT area{352, 264, 672, 504};  // 320 x 240 at the middle of 1024 x 768
   const std::vector<DWORD> framed = Framed(320, 240, Pattern);

@@ -13,12 +13,11 @@ namespace toolkit {
 
 class Picture_Loader {
  public:
-  // Work done on the worker after each decode (a turn upright); it raises nothing.
-  using Finish = void (*)(Decoded_Picture&) noexcept;
   // Repeating, a file that cannot be loaded is answered with the last picture that was, read again: then nobody
   // need hold a picture while the next is read.
   enum class On_Failure { Nothing, Repeat_Last };
-  explicit Picture_Loader(Finish finish = nullptr, On_Failure failure = On_Failure::Nothing);
+  // The pictures are read for the size shown, where it is given; it lasts as long as the loader.
+  explicit Picture_Loader(const Shown_Size* shown = nullptr, On_Failure failure = On_Failure::Nothing);
 
   // Asks for a file, after those already asked for.
   void Request(std::wstring path);
@@ -38,7 +37,7 @@ class Picture_Loader {
 
  private:
   class Load_Job;
-  const Finish finish_;
+  const Shown_Size* const shown_;
   const On_Failure failure_;
   // Read once, on the window thread: the worker asks no cache of the platform.
   const Dots_Per_Inch dpi_;

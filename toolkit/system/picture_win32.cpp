@@ -7,6 +7,7 @@
 #include "toolkit/portable/run_error.h"
 #include "toolkit/system/handles.h"
 #include "toolkit/system/surface.h"
+#include "toolkit/system/system_decoder.h"
 #include "toolkit/system/system_text.h"
 
 namespace toolkit {
@@ -87,10 +88,9 @@ void Render_Picture(IPicture* picture, HDC dc, int x, int y, int w, int h) {
 }
 
 // The file's bytes, read straight into memory a stream can take over; nothing for a file that cannot be read, or
-// that its header shows too big to be had, before the rest of it is read. A JPEG's frame header may lie past large
-// EXIF or colour-profile blocks: it is looked for as the file comes in, up to the bound. The file's first bytes,
-// where an EXIF block lies, are kept in head.
-std::optional<Picture_Bytes> Read_Picture_File(const std::wstring& path, Buffer<unsigned char>& head) {
+// that its header shows too big to be had, before the rest of it is read. A frame header may lie past large blocks
+// of other things: it is looked for as the file comes in, up to the bound.
+std::optional<Picture_Bytes> Read_Picture_File(const std::wstring& path) {
   const File_Handle file(Open_For_Reading(path));
   if (!file) return std::nullopt;
   DWORD high = 0;
@@ -125,9 +125,6 @@ std::optional<Picture_Bytes> Read_Picture_File(const std::wstring& path, Buffer<
                 (header.Says == Header::Reading::More && bytes.Size >= Header_Bound);
       sized = header.Says != Header::Reading::More || got == 0;
     }
-    // An EXIF block lies in the first segment, or after a JFIF one; a segment holds at most 64 KB.
-    if ((got == 0 || bytes.Size >= 2 * Chunk) && head.empty() && bytes.Size > 2 && at[0] == 0xFF && at[1] == 0xD8)
-      head = Buffer<unsigned char>::Copy_Of({at, std::min<std::size_t>(bytes.Size, 2 * Chunk)});
     GlobalUnlock(bytes.Memory.Get());
     if (refused) return std::nullopt;
     if (got == 0) return bytes;
@@ -150,12 +147,14 @@ std::uint32_t* Lendable_Bits(IPicture* picture, int width, int height, HBITMAP& 
 
 }  // namespace
 
-std::optional<Decoded_Picture> Decode_File(const std::wstring& path, Dots_Per_Inch dpi, Lending lending) noexcept {
+std::optional<Decoded_Picture> Decode_With_System(const std::wstring& path, Dots_Per_Inch dpi, Lending lending) noexcept {
   Decoded_Picture decoded;
-  std::optional<Picture_Bytes> bytes = Read_Picture_File(path, decoded.Jpeg_Head);
+  std::optional<Picture_Bytes> bytes = Read_Picture_File(path);
   if (!bytes) return std::nullopt;
   Com_Ptr<IPicture> picture = Load(std::move(*bytes), dpi, decoded.Width, decoded.Height);
   if (!picture) return std::nullopt;
+  decoded.Natural_W = decoded.Width;
+  decoded.Natural_H = decoded.Height;
   if (lending == Lending::Lend) {
     if (std::uint32_t* const bits = Lendable_Bits(picture.Get(), decoded.Width, decoded.Height, decoded.Handle)) {
       decoded.Bits = bits;

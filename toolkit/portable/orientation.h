@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace Quorvantile_B {
+namespace toolkit {
 
 // The orientation that a JPEG file's first EXIF block gives in its first image directory: 1 to 8, or 1 (as
 // stored) for any other file, a block without the tag, and anything out of the ordinary. Reads nothing outside
@@ -19,4 +19,4 @@ bool Lies_On_Its_Side(int orientation);
 // them: 2 mirrored, 3 turned half round, 4 flipped, 5 to 8 the same of a picture on its side.
 void Turn_Upright(const std::uint32_t* stored, int W, int H, int orientation, std::uint32_t* upright);
 
-}  // namespace Quorvantile_B
+}  // namespace toolkit

@@ -1,10 +1,10 @@
-#include "paint/orientation.h"
+#include "toolkit/portable/orientation.h"
 
 #include <string_view>
 
 #include "toolkit/portable/picture_header.h"
 
-namespace Quorvantile_B {
+namespace toolkit {
 namespace {
 
 // Reads whole numbers of a TIFF block in its byte order, and nothing outside it.
@@ -58,7 +58,7 @@ int Tiff_Orientation(std::span<const unsigned char> block) {
 
 int Exif_Orientation(std::span<const unsigned char> file) {
   int orientation = 1;
-  toolkit::For_Each_Jpeg_Segment(file, [&](unsigned char marker, std::span<const unsigned char> segment) {
+  For_Each_Jpeg_Segment(file, [&](unsigned char marker, std::span<const unsigned char> segment) {
     constexpr std::string_view Exif_Header("Exif\0\0", 6);
     if (marker != 0xE1 || segment.size() < Exif_Header.size() ||
         std::string_view(reinterpret_cast<const char*>(segment.data()), Exif_Header.size()) != Exif_Header)
@@ -106,4 +106,4 @@ void Turn_Upright(const std::uint32_t* stored, int W, int H, int orientation, st
     }
 }
 
-}  // namespace Quorvantile_B
+}  // namespace toolkit
