@@ -14,10 +14,7 @@ class Placed_Size : public toolkit::Shown_Size {
  public:
   Placed_Size(int Scr_W, int Scr_H, std::int16_t Size_Mode) : Scr_W(Scr_W), Scr_H(Scr_H), Size_Mode(Size_Mode) {}
   toolkit::Decode_Part Part(int W, int H) const noexcept override {
-    const Placement p = Place_Picture(W, H, Scr_W, Scr_H, Size_Mode);
-    if (p.How == Placement::Method::Stretch) return {0, 0, 0, 0, p.Dest_W, p.Dest_H};
-    if (p.How == Placement::Method::Crop) return {p.Src_X, p.Src_Y, p.Master_W, p.Master_H};
-    return {};
+    return Shown_Part(W, H, Scr_W, Scr_H, Size_Mode);
   }
 
  private:

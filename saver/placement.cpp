@@ -41,4 +41,11 @@ Placement Place_Picture(double W, double H, int Scr_W, int Scr_H, std::int16_t S
   return p;
 }
 
+toolkit::Decode_Part Shown_Part(int W, int H, int Scr_W, int Scr_H, std::int16_t Size_Mode) {
+  const Placement p = Place_Picture(W, H, Scr_W, Scr_H, Size_Mode);
+  if (p.How == Placement::Method::Stretch) return {0, 0, 0, 0, p.Dest_W, p.Dest_H};
+  if (p.How == Placement::Method::Crop) return {p.Src_X, p.Src_Y, p.Master_W, p.Master_H};
+  return {};
+}
+
 }  // namespace Quorvantile_B

@@ -4,6 +4,8 @@
 // exceeds the screen cut off equally on both sides.
 #include <cstdint>
 
+#include "toolkit/portable/picture_decode.h"
+
 namespace Quorvantile_B {
 
 struct Placement {
@@ -18,5 +20,9 @@ struct Placement {
 };
 
 Placement Place_Picture(double W, double H, int Scr_W, int Scr_H, std::int16_t Size_Mode);
+
+// What a decoder need read of a picture of natural size W x H placed so: fitted, the whole of it at a size no smaller
+// than it is stretched to; cut, the part copied; as it is, the whole of it.
+toolkit::Decode_Part Shown_Part(int W, int H, int Scr_W, int Scr_H, std::int16_t Size_Mode);
 
 }  // namespace Quorvantile_B

@@ -40,11 +40,16 @@ for b in qv_list_bench qv_latency_bench qv_paint_bench qv_dialog_bench; do tools
 big=$nt/drive_c/qvbench/big
 mkdir -p "$big"
 [ -f "$big/small.bmp" ] || convert -size 640x480 xc:gray "BMP3:$big/small.bmp"
+echo "== a big photo's road on the worker, fitted to 1920 x 1080, under Wine"
 for size in "12 4000 3000" "50 8160 6120" "200 16320 12240"; do
   set -- $size
   [ -f "$big/big$1.jpg" ] || python3 tools/make_big_jpeg.py "$2" "$3" "$big/big$1.jpg"
-  tools/run-wine.sh nt qv_big_picture_bench.exe 'C:\qvbench\big\small.bmp' "C:\\qvbench\\big\\big$1.jpg"
+  tools/run-wine.sh nt qv_big_picture_bench.exe 'C:\qvbench\big\small.bmp' "C:\\qvbench\\big\\big$1.jpg" 1920 1080
 done
+echo "== photographs fitted at a fifth and two fifths of their width, against an area average, under Wine"
+bash tools/photo-samples.sh build/photos
+tools/run-wine.sh nt qv_fitting_bench.exe "Z:$(echo "$QV_HERE/build/photos/LadyBird.jpg" | tr / '\\')" \
+  "Z:$(echo "$QV_HERE/build/photos/Storm.jpg" | tr / '\\')"
 
 # The real saver on a configuration for a while: its share of a core and that of the prefix's Wine server over the
 # last SECONDS (after WARMUP), and its peak resident memory. Ended through the prefix's server.

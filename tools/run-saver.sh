@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
-# Starts the saver full-screen on the bundled sample pictures, under Wine. On a machine without a display
-# it runs on the bench's virtual screen, saves a screenshot, says where, and ends the saver with a key.
+# Starts the saver full-screen on sample photographs (tools/photo-samples.sh), under Wine. On a machine without a
+# display it runs on the bench's virtual screen, saves a screenshot, says where, and ends the saver with a key.
 set -eu
 source "$(dirname "$0")/wine-build.sh"
 here=$QV_HERE
 cd "$here"
 qv_wine_says "The saver runs as"
 run=build/run
-[ -d build/samples ] || python3 tools/make_samples.py build/samples
+bash tools/photo-samples.sh build/photos
 mkdir -p "$run"
 cp "$QV_WIN/Quorvantile.scr" "$run/"
 # Full screen, sequential order, every kind.
-python3 tools/write-ini.py "$run/Quorvantile.ini" "Z:$(echo "$here/build/samples" | tr / '\\')" 0 1
+python3 tools/write-ini.py "$run/Quorvantile.ini" "Z:$(echo "$here/build/photos" | tr / '\\')" 0 1
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   QV_DISPLAY=$DISPLAY bash tools/wine-bench.sh prefixes

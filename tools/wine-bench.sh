@@ -112,9 +112,12 @@ all_prefixes() {
   fi
   # C:\qvfixtures\big50.jpg: a JPEG of 50 megapixels, which takes seconds to decode.
   [ -f "$bench/big50.jpg" ] || python3 "$QV_HERE/tools/make_big_jpeg.py" 8160 6120 "$bench/big50.jpg"
+  # C:\qvfixtures\encodings: a picture in each encoding the saver meets (tools/make_encodings.py).
+  [ -f "$bench/encodings/rgb8.png" ] || python3 "$QV_HERE/tools/make_encodings.py" "$bench/encodings"
   for name in nt 98 2000 144 192 dual; do
     mkdir -p "$(qv_prefix "$name")/drive_c/qvfixtures"
     cp "$fixture" "$bench/big50.jpg" "$(qv_prefix "$name")/drive_c/qvfixtures/"
+    cp -r "$bench/encodings" "$(qv_prefix "$name")/drive_c/qvfixtures/"
   done
 }
 

@@ -1,4 +1,4 @@
-// Where each picture goes on a 1024 x 768 screen.
+// Where each picture goes on a 1024 x 768 screen, and what a JPEG decoder reads of it.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -43,5 +43,33 @@ TEST(Placement, TheWorkedPlacementsOnA1024By768Screen) {
       EXPECT_EQ((std::array{p.Src_W, p.Src_H}), (std::array{static_cast<int>(r.W), static_cast<int>(r.H)}));
     }
     EXPECT_EQ((std::array{p.Dest_W, p.Dest_H}), (std::array{r.Dest_W, r.Dest_H}));
+  }
+}
+
+// Fitted, a JPEG decodes at the smallest scale of M/8 that still covers the size it is stretched to; cut, the part the
+// screen shows at full size; as it is, whole.
+TEST(Placement, AJpegIsReadAtTheSmallestEighthThatCoversWhatIsShown) {
+  struct Row {
+    int W, H, Scr_W, Scr_H;
+    std::int16_t Size_Mode;
+    int Scale;  // of 8
+    toolkit::Decode_Part Part;
+  };
+  const Row rows[] = {
+      {8160, 6120, 1920, 1080, 1, 2, {0, 0, 0, 0, 1920, 1440}},   // 50 MP, cut at top and bottom: 2040 x 1530
+      {16320, 12240, 1920, 1080, 1, 1, {0, 0, 0, 0, 1920, 1440}},  // 200 MP: 2040 x 1530
+      {4000, 3000, 1920, 1080, 1, 4, {0, 0, 0, 0, 1920, 1440}},    // 12 MP: 2000 x 1500
+      {3000, 4000, 1920, 1080, 1, 3, {0, 0, 0, 0, 810, 1080}},     // upright: 1125 x 1500
+      {1920, 1080, 1920, 1080, 1, 8, {0, 0, 0, 0, 1920, 1080}},    // its own size
+      {640, 480, 1920, 1080, 1, 8, {0, 0, 0, 0, 1920, 1440}},      // smaller than shown: whole
+      {8160, 6120, 1920, 1080, 0, 8, {3120, 2520, 1920, 1080}},    // at its own size, the middle
+      {1000, 800, 1920, 1080, 0, 8, {}},                            // fits: whole
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(testing::Message() << r.W << " x " << r.H << " on " << r.Scr_W << " x " << r.Scr_H);
+    const toolkit::Decode_Part p = Shown_Part(r.W, r.H, r.Scr_W, r.Scr_H, r.Size_Mode);
+    EXPECT_EQ((std::array{p.X, p.Y, p.W, p.H, p.Min_W, p.Min_H}),
+              (std::array{r.Part.X, r.Part.Y, r.Part.W, r.Part.H, r.Part.Min_W, r.Part.Min_H}));
+    EXPECT_EQ(toolkit::Jpeg_Scale(r.W, r.H, p.Min_W, p.Min_H), r.Scale);
   }
 }

@@ -17,7 +17,7 @@ struct Option {
   bool Checked;
 };
 const Option Random{{340, 62}, 6, true}, Full_Screen{{360, 137}, 8, true}, No_Gif{{214, 210}, 1, false},
-    Clear{{240, 266}, Folder_Element, false};
+    No_Png{{270, 194}, 4, false}, Clear{{240, 266}, Folder_Element, false};
 void Press(const Open_Dialog& d, const Option& o) {
   d.Click(d.Panel, o.At.x, o.At.y);
   EXPECT_TRUE(Wait_For([&] {
@@ -49,7 +49,7 @@ TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
   const auto key = [](WORD k) { return [k](Open_Dialog&) { Press_Key(k); }; };
   const Saver_Settings timed{0, 0, {1, 1, 1, 1, 1}, 7, 3}, older{0, 0, {1, 1, 1, 1, 1}, std::nullopt, std::nullopt};
   const Case cases[] = {
-      {"設定", {Random, Full_Screen, No_Gif, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1, 1}})},
+      {"設定", {Random, Full_Screen, No_Gif, No_Png, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1, 0}})},
       {"Enter", {Full_Screen}, key(VK_RETURN), Expected_File(pics, {0, 1})},
       {"設定 with the times set", {}, click(Set), Expected_File(pics, timed), timed},
       {"設定 on an older saver's file", {}, click(Set), Expected_File(pics, {0, 0, {1, 1, 1, 1, 1}, 30, 10}), older},

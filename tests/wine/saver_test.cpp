@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "tests/wine/fixtures.h"
+#include "toolkit/portable/ansi.h"
 
 using namespace driver;
 
@@ -92,6 +94,50 @@ TEST(Saver_Screen, PaintsAPhotoStoredOnItsSideUpright) {
       all &= Near(Capture_Screen({q[i].x, q[i].y, q[i].x + 1, q[i].y + 1})[0], Quarter_Colours[i]);
     return all;
   }));
+}
+
+// Every encoding the saver meets, at its own size in the middle of the screen, one after another: a PNG of any form
+// exactly, over black where it is transparent; a JPEG of any encoding near its colours.
+TEST(Saver_Screen, ShowsEveryEncodingOfJpegAndPng) {
+  struct Row {
+    const wchar_t* File;
+    std::array<DWORD, 4> Quarters;  // top left, top right, bottom left, bottom right
+    bool Exact;
+  };
+  constexpr std::array<DWORD, 4> colours{0x20D020, 0xF0F0F0, 0xD02020, 0x2020D0};
+  const Row rows[] = {  // in the order the saver lists them
+      {L"cmyk.jpg", colours, false},
+      {L"grey.png", {0x404040, 0x808080, 0xC0C0C0, 0xF0F0F0}, true},
+      {L"greyscale.jpg", {0x9D9D9D, 0xF0F0F0, 0x454545, 0x2D2D2D}, false},
+      {L"interlaced.png", colours, true},
+      {L"palette.png", colours, true},
+      {L"profile.jpg", colours, false},
+      {L"progressive.jpg", colours, false},
+      {L"rgb16.png", colours, true},
+      {L"rgb8.png", colours, true},
+      {L"rgba.png", {0x20D020, 0, 0x681010, 0x2020D0}, true},  // opaque, clear, half: over black
+  };
+  Running_Saver saver(L"saver_encodings", {0, 0, {1, 1, 1, 1, 1}, 0, 2}, [&](const Install& i) {
+    DeleteFileW(i.Path(L"pics\\one.bmp").c_str());
+    for (const Row& r : rows)
+      CopyFileW((L"C:\\qvfixtures\\encodings\\" + std::wstring(r.File)).c_str(),
+                i.Path(L"pics\\" + std::wstring(r.File)).c_str(), FALSE);
+  });
+  ASSERT_NE(saver.window, nullptr);
+  const RECT middle{352, 264, 672, 504};  // 320 x 240 in the middle of 1024 x 768
+  for (const Row& r : rows) {
+    SCOPED_TRACE(toolkit::To_Ansi(r.File));
+    const auto quarter = [&](int x, int y) { return r.Quarters[(x >= 160) + 2 * (y >= 120)]; };
+    if (r.Exact) {
+      EXPECT_TRUE(Wait_For([&] { return Screen_Shows(middle, Framed(320, 240, quarter)); }));
+    } else {
+      EXPECT_TRUE(Wait_For([&] {
+        for (const POINT p : {POINT{80, 60}, {240, 60}, {80, 180}, {240, 180}})
+          if (!Near(Capture_Screen({352 + p.x, 264 + p.y, 353 + p.x, 265 + p.y})[0], quarter(p.x, p.y))) return false;
+        return true;
+      }));
+    }
+  }
 }
 
 // The reveal paced at 6 s and the finished picture held for 2 s: the screen changes all through the reveal, then

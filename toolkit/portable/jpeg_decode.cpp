@@ -132,6 +132,7 @@ Decoded_Part Decode(Decoding& d, Part_Chooser& part, Pixel_Sink& sink, const Dec
 }  // namespace
 
 int Jpeg_Scale(int stored_w, int stored_h, int min_w, int min_h) {
+  if (min_w <= 0 && min_h <= 0) return 8;  // no size shown: the whole at its own size
   for (int m = 1; m < 8; ++m)
     if ((1LL * stored_w * m + 7) / 8 >= min_w && (1LL * stored_h * m + 7) / 8 >= min_h) return m;
   return 8;

@@ -61,7 +61,7 @@ struct Decoded_Part {
 };
 
 // The scale M/8 (M from 1 to 8) a JPEG of stored_w x stored_h decodes at for a size shown of at least
-// min_w x min_h: the smallest whose result still covers it, 8 where none smaller does.
+// min_w x min_h: the smallest whose result still covers it, 8 where none smaller does or no size is given.
 int Jpeg_Scale(int stored_w, int stored_h, int min_w, int min_h);
 
 Decoded_Part Decode_Jpeg(Byte_Source& source, Part_Chooser& part, Pixel_Sink& sink,

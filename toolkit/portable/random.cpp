@@ -30,6 +30,10 @@ double Random_Generator::Next() {
   return static_cast<double>(Mix(state_) >> 11) * 0x1.0p-53;
 }
 
+Random_32::Random_32(Random_Generator& seed) {
+  for (std::uint32_t& s : s_) s = static_cast<std::uint32_t>(seed.Next() * 4294967296.0) | 1;  // never all zero
+}
+
 Random_Generator Random_Generator::From_Clock() {
   return Random_Generator(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }

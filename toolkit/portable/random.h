@@ -20,6 +20,24 @@ class Random_Generator {
   std::uint64_t state_;
 };
 
+// Uniform whole numbers of 32 bits (xorshift128), seeded from a generator: a draw in [0, 1) of 32 bits' resolution
+// is Next() / 2^32, and one in 0 .. n - 1 is (Next() * n) >> 32, all in whole numbers, where a 32-bit processor's
+// floating point and 64-bit arithmetic would be slow.
+class Random_32 {
+ public:
+  explicit Random_32(Random_Generator& seed);
+  std::uint32_t Next() {
+    const std::uint32_t t = s_[0] ^ (s_[0] << 11);
+    s_[0] = s_[1], s_[1] = s_[2], s_[2] = s_[3];
+    return s_[3] = s_[3] ^ (s_[3] >> 19) ^ t ^ (t >> 8);
+  }
+  // Uniform in 0 .. n - 1.
+  std::uint32_t Below(std::uint32_t n) { return static_cast<std::uint32_t>((std::uint64_t{Next()} * n) >> 32); }
+
+ private:
+  std::uint32_t s_[4];
+};
+
 // Seconds since midnight, with the clock's full resolution.
 double Timer();
 
