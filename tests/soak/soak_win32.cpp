@@ -86,9 +86,10 @@ class Soak_Road : public Painting_Loader {
   }
   std::optional<Painting_Answer> Take() override {
     std::optional<Painting_Answer> answer = road_.Take();
-    if (answer) picture = asked_[answer->Request];
+    if (!answer) return answer;
+    picture = asked_[answer->Request];
     placed.clear();
-    if (answer && answer->Prepared) {
+    if (answer->Prepared) {
       const Prepared_Painting& p = *answer->Prepared;
       placed.assign(static_cast<std::size_t>(p.W) * p.H, 0);
       for (int y = 0; y < p.H; ++y)
@@ -149,11 +150,12 @@ int main(int argc, char** argv) {
   unsigned gdi_start = 0, gdi_end = 0;
   const std::wstring moved = folder + L"-moved";
   for (const std::int16_t mode : {0, 1}) {
+    // The canvas first: the worker may read what it shows until the road has gone.
+    Soak_Canvas canvas;
     Soak_Road road(pictures, mode);
     toolkit::Random_Generator rnd;
     Play_List play(pictures.Pict_Count, 1, [&] { return rnd.Next(); });
     Slideshow show(play, 0, 0, clock, road);
-    Soak_Canvas canvas;
     show.Add_Monitor(canvas, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     for (int i = 0; i < per_mode; ++i) {
       // For the last pictures of the run the whole folder is gone.
