@@ -6,6 +6,7 @@ import random
 import struct
 import subprocess
 import sys
+import zlib
 
 sys.path.insert(0, os.path.dirname(__file__))
 from artwork import Canvas, bmp24_bytes, convert, write_bmp  # noqa: E402
@@ -58,6 +59,7 @@ def main(out):
     convert(tiles(640, 480, 3), os.path.join(out, "good-tiles.gif"))
     convert(rings(400, 300, 4), os.path.join(out, "good-rings.jpg"), "-quality", "85")
     convert(rings(1600, 1200, 5), os.path.join(out, "good-large.jpg"), "-quality", "80")
+    convert(rings(300, 200, 10), os.path.join(out, "good-rings.png"))
     put("good-box.wmf", placeable_wmf(0, 0, 2880, 1440))
     write_bmp(Canvas(1, 1, (200, 40, 40)), os.path.join(out, "good-1x1.bmp"))
     write_bmp(Canvas(2, 3, (40, 200, 40)), os.path.join(out, "good-2x3.bmp"))
@@ -74,7 +76,9 @@ def main(out):
     whole_gif = open(os.path.join(out, "good-tiles.gif"), "rb").read()
     whole_bmp = bmp24_bytes(tiles(64, 48, 9))
     whole_wmf = placeable_wmf(0, 0, 1440, 1440)
-    for kind, whole in (("jpg", whole_jpg), ("gif", whole_gif), ("bmp", whole_bmp), ("wmf", whole_wmf)):
+    whole_png = open(os.path.join(out, "good-rings.png"), "rb").read()
+    for kind, whole in (("jpg", whole_jpg), ("gif", whole_gif), ("bmp", whole_bmp), ("wmf", whole_wmf),
+                        ("png", whole_png)):
         put("bad-truncated." + kind, whole[: len(whole) // 3])
         broken = bytearray(whole)
         for _ in range(max(8, len(broken) // 200)):
@@ -87,6 +91,11 @@ def main(out):
     put("bad-claims-65535.gif", gif_claiming(65535, 65535))
     put("bad-claims-30000.bmp", bmp_claiming(30000, 30000))
     put("bad-claims-65535.bmp", bmp_claiming(65535, 65535))
+    # A PNG whose header claims 60000 x 60000 pixels (its checksum mended), and a JPEG of 20000 x 20000.
+    claim = bytearray(whole_png)
+    claim[16:24] = struct.pack(">II", 60000, 60000)
+    claim[29:33] = struct.pack(">I", zlib.crc32(bytes(claim[12:29])) & 0xFFFFFFFF)
+    put("bad-claims-60000.png", bytes(claim))
     put("bad-zero-extent.wmf", placeable_wmf(0, 0, 0, 0))
     put("bad-negative-extent.wmf", placeable_wmf(100, 100, -500, -300))
     put("bad-zero-inch.wmf", placeable_wmf(0, 0, 1440, 1440, inch=0))
