@@ -31,7 +31,7 @@ int main() {
     const std::wstring dir = L"C:\\qvbench\\list" + std::to_wstring(files);
 
     const auto build_start = Clock::now();
-    Catalogue pictures = Make_Pict_List(dir, {1, 1, 1, 1, 1});
+    Catalogue pictures = Make_Pict_List(dir, {1, 1, 1, 1, 1}, false);
     const double build = Seconds_Since(build_start);
 
     std::vector<std::wstring> scrambled = pictures.Pict_List;

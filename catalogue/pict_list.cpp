@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/kind_finds.h"
+#include "catalogue/picture_walk.h"
 #include "toolkit/portable/dir_search.h"
 #include "toolkit/portable/error_styles.h"
 
@@ -10,13 +10,13 @@ namespace Quorvantile_B {
 
 bool Check_Folder(const std::wstring& path) { return !toolkit::Dir_Name(path, toolkit::Attr::Directory).empty(); }
 
-// Each walk ends at its first error and keeps what it found; the builder goes on with the next walk. A walk also
-// ends where the count cannot grow, as at an error.
-Catalogue Make_Pict_List(const std::wstring& folder, const Kind_Flags& Kind_Flag) {
+// Each walk ends at its first error and keeps what it found; the builder goes on with the next walk. Where the count
+// cannot grow the building ends, as at an error of every walk left.
+Catalogue Make_Pict_List(const std::wstring& folder, const Kind_Flags& Kind_Flag, bool subfolders) {
   Catalogue pictures;
   if (folder.empty()) return pictures;
-  Folder_Walks walks(folder, Kind_Flag);
-  while (walks.Next_Walk()) {
+  Picture_Walk walks(folder, Kind_Flag, subfolders);
+  while (pictures.Pict_Count < Max_Pict_Count && walks.Next_Walk()) {
     const std::wstring folder_part = Dir_Part(walks.Pattern()) + L"\\";
     toolkit::Walk_To_First_Error([&] {
       while (pictures.Pict_Count < Max_Pict_Count) {

@@ -30,8 +30,9 @@ struct Catalogue {
 // True when the path names an existing, visible folder (or file). Never raises an error.
 bool Check_Folder(const std::wstring& path);
 
-// The list of the folder's pictures of the enabled kinds, sorted; empty for an empty folder string.
-Catalogue Make_Pict_List(const std::wstring& folder, const Kind_Flags& Kind_Flag);
+// The list of the folder's pictures of the enabled kinds, and with subfolders of the folders below it too, sorted by
+// full path; empty for an empty folder string.
+Catalogue Make_Pict_List(const std::wstring& folder, const Kind_Flags& Kind_Flag, bool subfolders);
 
 // Sorts entries 1 to Pict_Count in ascending order of their 16-bit character codes.
 void Sort_Pict_List(Catalogue& pictures);

@@ -20,8 +20,9 @@ add_library(qv_program STATIC
   saver/painting_road_win32.cpp
   paint/get_bits_win32.cpp
   dialog/quorvantile_p.cpp
-  dialog/folder_scan.cpp
-  dialog/list_fill.cpp
+  dialog/list_walk.cpp
+  dialog/preview_pane.cpp
+  dialog/looks_win32.cpp
   dialog/drawing_win32.cpp
 )
 target_link_libraries(qv_program PUBLIC qv_core)

@@ -8,8 +8,8 @@
 
 namespace Quorvantile_B {
 
-// Tiles the texture over the whole of the target, into its persistent surface.
-void Paint_Back(const toolkit::Picture_Box& texture, toolkit::Picture_Box& target);
+// Tiles the texture over the whole of the target, into its persistent surface; shown at the target's next Refresh.
+void Paint_Back(const toolkit::Surface& texture, toolkit::Picture_Box& target);
 
 // A 3-D edge of the given style around the target's inner area.
 void Draw_Edge(toolkit::Picture_Box& target, std::int32_t edge);

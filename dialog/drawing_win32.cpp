@@ -2,7 +2,7 @@
 
 namespace Quorvantile_B {
 
-void Paint_Back(const toolkit::Picture_Box& texture, toolkit::Picture_Box& target) {
+void Paint_Back(const toolkit::Surface& texture, toolkit::Picture_Box& target) {
   const int W = texture.Width(), H = texture.Height();
   if (W <= 0 || H <= 0) return;
   // Each column runs down to the first tile that starts below the target, and columns run to the first
@@ -19,7 +19,6 @@ void Paint_Back(const toolkit::Picture_Box& texture, toolkit::Picture_Box& targe
     }
   }
   target.Surface_Changed();
-  target.Refresh();
 }
 
 void Draw_Edge(toolkit::Picture_Box& target, std::int32_t edge) {

@@ -1,16 +1,14 @@
 #include "dialog/quorvantile_p.h"
 
-#include <oleacc.h>
+#include <algorithm>
 
+#include "catalogue/pict_list.h"
 #include "dialog/drawing.h"
-#include "dialog/folder_scan.h"
-#include "dialog/list_fill.h"
+#include "dialog/list_walk.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
-#include "toolkit/portable/dir_search.h"
 #include "toolkit/portable/error_styles.h"
 #include "toolkit/portable/numbers.h"
-#include "toolkit/system/error_text.h"
 #include "toolkit/system/pointer.h"
 #include "toolkit/system/process.h"
 #include "toolkit/system/screen.h"
@@ -18,7 +16,6 @@
 
 namespace Quorvantile_B {
 
-using toolkit::Alignment;
 using toolkit::Resume_Next;
 
 namespace {
@@ -36,188 +33,162 @@ std::shared_ptr<toolkit::Picture> Artwork(int id, int dpi) {
   return toolkit::Picture::From_Resource(dpi >= 144 ? id + Res_Twice : id);
 }
 
+toolkit::Child_Control* Control_Child(const std::variant<std::monostate, toolkit::Picture_Box*, toolkit::Button*,
+                                                    toolkit::Static_Text*, toolkit::List_Box*>& control) {
+  if (auto* const* b = std::get_if<toolkit::Button*>(&control)) return *b;
+  if (auto* const* t = std::get_if<toolkit::Static_Text*>(&control)) return *t;
+  if (auto* const* l = std::get_if<toolkit::List_Box*>(&control)) return *l;
+  return nullptr;
+}
+
 }  // namespace
 
-Quorvantile_P::Quorvantile_P(toolkit::App& app, Settings settings, Catalogue pictures)
+Quorvantile_P::Quorvantile_P(toolkit::App& app, Settings settings)
     : Form(app, Dialog_Caption, toolkit::Border_Style::Fixed_Single),
-      settings_(std::move(settings)),
-      pictures_(std::move(pictures)) {}
+      preview_(app, layout_,
+               [this](int w, int h) {
+                 lbl_PreSize.Set_Caption(std::to_wstring(w) + L" * " + std::to_wstring(h));
+                 Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
+               }),
+      settings_(std::move(settings)) {}
 
-// The control tree: positions and sizes in pixels of the 96-dpi layout, relative to each control's holder.
+std::vector<Quorvantile_P::Row> Quorvantile_P::Control_Table() {
+  toolkit::Picture_Box* const panel = &Pic_1;
+  toolkit::Picture_Box* const foot = &Pic_C;
+  const std::monostate drawn;
+  Settings& s = settings_;
+  return {
+      {&Pic_C, nullptr, 0, 0, 453, 405, nullptr, Look::Texture},
+      {&Pic_1, foot, 12, 12, 425, 317, nullptr, Look::Texture},
+      // The file list.
+      {drawn, panel, 12, 8, 95, 22, nullptr, Look::Plate},
+      {drawn, panel, 12, 12, 95, 17, L"ﾌｧｲﾙ名", Look::Centred},
+      {&Cmd_Button[0], panel, 12, 40, 97, 21, L"ﾌｫﾙﾀﾞ指定...", Look::Face},
+      {&lbl_Kei, panel, 112, 44, 33, 17, L"", Look::Count},
+      {drawn, panel, 148, 48, 17, 13, L"枚", Look::Plain},
+      {&List_1, panel, 12, 68, List_W, 212, nullptr, Look::Plain},
+      {&Folder_Path, panel, 12, 284, 297, 21, L"", Look::Framed},
+      // The preview, then the kinds: the first four one under another, the fifth beside the first.
+      {drawn, panel, 192, 8, 95, 22, nullptr, Look::Plate},
+      {drawn, panel, 192, 12, 95, 17, L"ﾌﾟﾚﾋﾞｭｰ", Look::Centred},
+      {&lbl_PreSize, panel, 192, 36, 101, 13, L"9999 * 9999", Look::Centred},
+      {&preview_.Pic_K(), panel, 192, 52, 100, 100, nullptr, Look::Pane},
+      {drawn, panel, 192, 160, 95, 22, nullptr, Look::Plate},
+      {drawn, panel, 192, 164, 95, 17, L"画像の種類", Look::Centred},
+      {&Img_Kind[0], panel, 208, 188, 16 + 32, 13, L"*.bmp", Look::Check, &s.Kind_Flag[0]},
+      {&Img_Kind[1], panel, 208, 204, 16 + 23, 13, L"*.gif", Look::Check, &s.Kind_Flag[1]},
+      {&Img_Kind[2], panel, 208, 220, 16 + 25, 13, L"*.jpg", Look::Check, &s.Kind_Flag[2]},
+      {&Img_Kind[3], panel, 208, 236, 16 + 32, 13, L"*.wmf", Look::Check, &s.Kind_Flag[3]},
+      {&Img_Kind[4], panel, 264, 188, 16 + 28, 13, L"*.png", Look::Check, &s.Kind_Flag[4]},
+      {&Cmd_Button[1], panel, 192, 256, 97, 21, L"ｸﾘｱ", Look::Face},
+      // The change order and the size.
+      {drawn, panel, 312, 8, 95, 22, nullptr, Look::Plate},
+      {drawn, panel, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Look::Centred},
+      {&Img_SR[0], panel, 332, 40, 16 + 55, 13, L"ｼｰｹﾝｼｬﾙ", Look::Radio, &s.Change_Mode, 0},
+      {&Img_SR[1], panel, 332, 56, 16 + 32, 13, L"ﾗﾝﾀﾞﾑ", Look::Radio, &s.Change_Mode, 1},
+      {drawn, panel, 312, 84, 95, 22, nullptr, Look::Plate},
+      {drawn, panel, 312, 88, 97, 17, L"画像のｻｲｽﾞ", Look::Centred},
+      {&Img_Size[0], panel, 332, 116, 16 + 42, 13, L"ｵﾘｼﾞﾅﾙ", Look::Radio, &s.Size_Mode, 0},
+      {&Img_Size[1], panel, 332, 132, 16 + 52, 13, L"ﾌﾙｽｸﾘｰﾝ", Look::Radio, &s.Size_Mode, 1},
+      // The panel's last row: beside the folder's path, whether the folders below it count too.
+      {&Img_Sub_Folders, panel, 316, 288, 16 + 62, 13, L"ｻﾌﾞﾌｫﾙﾀﾞも", Look::Check, &s.Sub_Folders},
+      // The foot of the dialog.
+      {drawn, foot, 12, 340, 168, 13, L"Designed by k-Vorn Ver.1.0.0", Look::Plain},
+      {&lbl_URL, foot, 12, 372, 352, 13, Maker_Page.c_str(), Look::Link},
+      {&Cmd_Button[2], foot, 236, 340, 101, 21, L"設定", Look::Face},
+      {&Cmd_Button[3], foot, 340, 340, 97, 21, L"ｷｬﾝｾﾙ", Look::Face},
+  };
+}
+
+// The controls in the table's order. A group of options begins where the row before is not one of the same kind;
+// every other control begins one of its own. The hand shows over every control that reacts to the mouse.
 void Quorvantile_P::Create_Controls() {
-  const HWND form = Hwnd();
-  auto label = [&](toolkit::Label& l, toolkit::Picture_Box& holder, int x, int y, int w, int h, const wchar_t* caption,
-                   Alignment align = Alignment::Left) {
-    layout_.Place(l, x, y, w, h);
-    l.Set_Caption(caption);
-    l.Align = align;
-    holder.Add_Control(l);
-  };
-  auto image = [&](toolkit::Image& i, toolkit::Picture_Box& holder, int x, int y, int w, int h) {
-    layout_.Place(i, x, y, w, h);
-    holder.Add_Control(i);
-  };
-  auto box = [&](toolkit::Picture_Box& b, HWND parent, int x, int y, int w, int h, bool visible, COLORREF back) {
-    b.Create(parent, 0, 0, 0, 0, visible, back);
-    layout_.Place(b, x, y, w, h);
-  };
-  auto button = [&](int i, toolkit::Picture_Box& holder, int x, int y, int w, int h, const wchar_t* caption) {
-    Cmd_Button[i].Create(holder, 0, 0, 0, 0, caption, nullptr);
-    layout_.Place(Cmd_Button[i].Hwnd(), x, y, w, h);
-  };
-
-  // The stores lie outside the client area and are never shown.
-  box(Pic_Mbl, form, 680, 88, 563, 21, false, RGB(0, 0, 0));
-  box(Pic_Button, form, 680, 120, 103, 37, false, RGB(0, 0, 0));
-  box(Pic_F, form, 696, 200, 45, 41, false, RGB(0, 0, 0));
-
-  box(Pic_C, form, 0, 0, 453, 405, true, RGB(206, 206, 210));
-  box(Pic_1, Pic_C.Hwnd(), 12, 12, 425, 317, true, RGB(206, 206, 210));
-
-  // The panel, in reading order (which is also the order of the keyboard focus).
-  image(Img_H[3], Pic_1, 12, 8, 95, 22);
-  label(lbl[12], Pic_1, 12, 12, 95, 17, L"ﾌｧｲﾙ名", Alignment::Center);
-  button(0, Pic_1, 12, 40, 97, 21, L"ﾌｫﾙﾀﾞ指定...");
-  label(lbl_Kei, Pic_1, 112, 44, 33, 17, L"", Alignment::Right);
-  lbl_Kei.Transparent = false;
-  lbl_Kei.Border = true;
-  label(lbl[8], Pic_1, 148, 48, 17, 13, L"枚");
-  List_1.Create(Pic_1, 0, 0, 0, 0, nullptr);
-  layout_.Place(List_1.Control_Hwnd(), 12, 68, List_W, 212);
-  label(Folder_Path, Pic_1, 12, 284, 397, 21, L"");
-  Folder_Path.Border = true;
-  image(Img_H[4], Pic_1, 192, 8, 95, 22);
-  label(lbl[6], Pic_1, 192, 12, 95, 17, L"ﾌﾟﾚﾋﾞｭｰ", Alignment::Center);
-  label(lbl_PreSize, Pic_1, 192, 36, 101, 13, L"9999 * 9999", Alignment::Center);
-  // The pane's size follows the previewed picture (Show_Preview); its corner is the layout's.
-  box(Pic_K, Pic_1.Hwnd(), 192, 52, 100, 100, true, RGB(0xE0, 0xE0, 0xE0));
-  image(Img_H[5], Pic_1, 192, 160, 95, 22);
-  label(lbl[11], Pic_1, 192, 164, 95, 17, L"画像の種類", Alignment::Center);
-  // The first four kinds one under another, the fifth beside the first.
-  const wchar_t* kinds[Kind_Count] = {L"*.bmp", L"*.gif", L"*.jpg", L"*.wmf", L"*.png"};
-  const int kind_widths[Kind_Count] = {32, 23, 25, 32, 28};
-  for (int i = 0; i < Kind_Count; ++i) {
-    const int x = i < 4 ? 208 : 264, y = 188 + 16 * (i % 4);
-    image(Img_Kind[i], Pic_1, x, y, 12, 12);
-    label(lbl_Kind[i], Pic_1, x + 16, y, kind_widths[i], 13, kinds[i]);
-    Img_Kind[i].Mouse_Down = lbl_Kind[i].Mouse_Down = [this, i](int, int, int, int) { Img_Kind_MouseDown(i); };
-  }
-  for (auto& key : Key_Kind) key.Create(Pic_1);
-  button(1, Pic_1, 192, 256, 97, 21, L"ｸﾘｱ");
-  image(Img_H[1], Pic_1, 312, 8, 95, 22);
-  label(lbl[13], Pic_1, 312, 12, 97, 17, L"画像ﾁｪﾝｼﾞ", Alignment::Center);
-  // A radio group: two radios at (332, top) and 16 pixels below, their captions beside them.
-  auto radios = [&](std::array<toolkit::Image, 2>& images, std::array<toolkit::Label, 2>& captions, int top,
-                    std::array<const wchar_t*, 2> texts, std::array<int, 2> widths,
-                    void (Quorvantile_P::*pressed)(int)) {
-    for (int i = 0; i < 2; ++i) {
-      image(images[i], Pic_1, 332, top + 16 * i, 13, 13);
-      label(captions[i], Pic_1, 348, top + 16 * i, widths[i], 13, texts[i]);
-      images[i].Mouse_Down = captions[i].Mouse_Down = [this, i, pressed](int, int, int, int) { (this->*pressed)(i); };
+  for (std::size_t i = 0; i < table_.size(); ++i) {
+    const Row& row = table_[i];
+    const bool option = row.Looks == Look::Check || row.Looks == Look::Radio;
+    if (auto* const* box = std::get_if<toolkit::Picture_Box*>(&row.What)) {
+      (*box)->Create(row.On ? row.On->Hwnd() : Hwnd(), 0, 0, 0, 0, true,
+                     row.Looks == Look::Pane ? RGB(0xE0, 0xE0, 0xE0) : RGB(206, 206, 210));
+    } else if (auto* const* button = std::get_if<toolkit::Button*>(&row.What)) {
+      using Kind = toolkit::Button::Kind;
+      const Kind kind = row.Looks == Look::Face ? Kind::Push : row.Looks == Look::Check ? Kind::Check : Kind::Radio;
+      (*button)->Create(*row.On, kind, row.Caption, !option || table_[i - 1].Looks != row.Looks);
+      (*button)->Paint = [this, &row, hwnd = (*button)->Control_Hwnd()](HDC dc, const RECT& r,
+                                                                        const toolkit::Button::Look& look) {
+        Paint_Control(row, hwnd, dc, r, row.Caption, look);
+      };
+    } else if (auto* const* text = std::get_if<toolkit::Static_Text*>(&row.What)) {
+      (*text)->Create(*row.On);
+      (*text)->Set_Caption(row.Caption);
+      (*text)->Paint = [this, &row, hwnd = (*text)->Control_Hwnd()](HDC dc, const RECT& r, const std::wstring& caption) {
+        Paint_Control(row, hwnd, dc, r, caption, {false, false});
+      };
+    } else if (auto* const* list = std::get_if<toolkit::List_Box*>(&row.What)) {
+      (*list)->Create(*row.On, 0, 0, 0, 0, nullptr);
     }
-  };
-  radios(Img_SR, lbl_RS, 40, {L"ｼｰｹﾝｼｬﾙ", L"ﾗﾝﾀﾞﾑ"}, {55, 32}, &Quorvantile_P::Img_SR_MouseDown);
-  Key_SR.Create(Pic_1);
-  image(Img_H[2], Pic_1, 312, 84, 95, 22);
-  label(lbl[10], Pic_1, 312, 88, 97, 17, L"画像のｻｲｽﾞ", Alignment::Center);
-  radios(Img_Size, lbl_Size, 116, {L"ｵﾘｼﾞﾅﾙ", L"ﾌﾙｽｸﾘｰﾝ"}, {42, 52}, &Quorvantile_P::Img_Size_MouseDown);
-  Key_Size.Create(Pic_1);
-
-  // The foot of the dialog.
-  label(lbl[9], Pic_C, 12, 340, 168, 13, L"Designed by k-Vorn Ver.1.0.0");
-  label(lbl_URL, Pic_C, 12, 372, 352, 13, Maker_Page.c_str());
-  lbl_URL.Fore_Color = RGB(0, 0, 255);
-  lbl_URL.Mouse_Up = [this](int, int, int, int) { lbl_URL_MouseUp(); };
-  button(2, Pic_C, 236, 340, 101, 21, L"設定");
-  button(3, Pic_C, 340, 340, 97, 21, L"ｷｬﾝｾﾙ");
-
+    if (toolkit::Child_Control* child = Control_Child(row.What))
+      child->Hand_Pointer = row.Looks == Look::Link || row.Looks == Look::Face || option || child == &List_1;
+  }
   for (int i = 0; i < 4; ++i) Cmd_Button[i].On_Click = [this, i] { Cmd_Button_Click(i); };
+  for (int i = 0; i < Kind_Count; ++i) Img_Kind[i].On_Click = [this, i] { Img_Kind_MouseDown(i); };
+  for (int i = 0; i < 2; ++i) {
+    Img_SR[i].On_Click = [this, i] { Img_SR_MouseDown(i); };
+    Img_Size[i].On_Click = [this, i] { Img_Size_MouseDown(i); };
+  }
+  Img_Sub_Folders.On_Click = [this] { Img_Sub_Folders_MouseDown(); };
   List_1.On_Click = [this] { List_1_Click(); };
-  Make_Option_Keys();
-  Make_Accessibility();
+  lbl_URL.Mouse_Up = [this](int) { lbl_URL_MouseUp(); };
 }
 
-// A key runs exactly the handler that a press of the mouse runs: space toggles a kind; in a radio group the
-// arrow keys move the choice and space takes the one with the focus mark.
-void Quorvantile_P::Make_Option_Keys() {
-  for (int i = 0; i < Kind_Count; ++i) {
-    Key_Kind[i].On_Key = [this, i](int key) {
-      if (key == VK_SPACE) Img_Kind_MouseDown(i);
-    };
-    Key_Kind[i].On_Focus_Change = [this, i] { lbl_Kind[i].Set_Focus_Mark(Key_Kind[i].Has_Focus()); };
-  }
-  Key_SR.On_Key = [this](int key) {
-    Radio_Key(key, settings_.Change_Mode, &Quorvantile_P::Img_SR_MouseDown);
-    Show_Radio_Focus(lbl_RS, Key_SR, settings_.Change_Mode);
-  };
-  Key_SR.On_Focus_Change = [this] { Show_Radio_Focus(lbl_RS, Key_SR, settings_.Change_Mode); };
-  Key_Size.On_Key = [this](int key) {
-    Radio_Key(key, settings_.Size_Mode, &Quorvantile_P::Img_Size_MouseDown);
-    Show_Radio_Focus(lbl_Size, Key_Size, settings_.Size_Mode);
-  };
-  Key_Size.On_Focus_Change = [this] { Show_Radio_Focus(lbl_Size, Key_Size, settings_.Size_Mode); };
+// A caption may run past its place where the font is wider than the layout expects, and a window cuts off what it
+// draws: an option's and the link's take in their whole caption.
+RECT Quorvantile_P::Place_Of(const Row& row) const {
+  RECT r = layout_(row.X, row.Y, row.W, row.H);
+  const bool option = row.Looks == Look::Check || row.Looks == Look::Radio;
+  if (!option && row.Looks != Look::Link) return r;
+  const SIZE text = Caption_Extent(row.Caption, Caption_Of(row.Looks).Font);
+  r.right = std::max(r.right, r.left + (option ? layout_(16) : 0) + text.cx + 1);
+  r.bottom = std::max(r.bottom, r.top + text.cy);
+  return r;
 }
 
-void Quorvantile_P::Radio_Key(int Key_Code, std::int16_t setting, void (Quorvantile_P::*select)(int)) {
-  const int chosen = setting == 0 || setting == 1 ? setting : -1;  // a stored 2 chooses neither
-  if (Key_Code == VK_SPACE)
-    (this->*select)(chosen < 0 ? 0 : chosen);
-  else if (Key_Code == VK_RIGHT || Key_Code == VK_DOWN)
-    (this->*select)(chosen == 0 ? 1 : 0);
-  else
-    (this->*select)(chosen == 1 ? 0 : 1);
-}
-
-// The focus mark sits on the chosen radio's caption, or on the first when neither is chosen.
-void Quorvantile_P::Show_Radio_Focus(std::array<toolkit::Label, 2>& captions, const toolkit::Option_Key& key,
-                                     std::int16_t setting) {
-  const int marked = setting == 1 ? 1 : 0;
-  for (int i = 0; i < 2; ++i) captions[i].Set_Focus_Mark(key.Has_Focus() && i == marked);
-}
-
-// What a screen reader finds in the panel: the kinds as check boxes, the orders and sizes as radio buttons,
-// the count, the folder and the preview's size as texts; the option keys answer for their own option.
-void Quorvantile_P::Make_Accessibility() {
-  const HWND panel = Pic_1.Hwnd();
-  const auto place = [panel](std::vector<const toolkit::Windowless_Control*> parts) {
-    return [panel, parts] {
-      RECT all{};
-      for (const auto* part : parts) UnionRect(&all, &all, &part->Rect());
-      MapWindowPoints(panel, nullptr, reinterpret_cast<POINT*>(&all), 2);
-      return all;
-    };
-  };
-  const auto focused = [](const toolkit::Option_Key& key) { return key.Has_Focus() ? STATE_SYSTEM_FOCUSED : 0L; };
-  std::vector<toolkit::Accessible_Item> options;
-  for (int i = 0; i < Kind_Count; ++i) {
-    options.push_back({ROLE_SYSTEM_CHECKBUTTON, [this, i] { return lbl_Kind[i].Caption(); },
-                       [this, i, focused] {
-                         return (settings_.Kind_Flag[i] == 1 ? STATE_SYSTEM_CHECKED : 0L) | STATE_SYSTEM_FOCUSABLE |
-                                focused(Key_Kind[i]);
-                       },
-                       place({&Img_Kind[i], &lbl_Kind[i]})});
-    Key_Kind[i].Accessibility.Self = options.back();
-  }
-  const auto radios = [&](std::array<toolkit::Image, 2>& images, std::array<toolkit::Label, 2>& captions,
-                          const std::int16_t& setting, toolkit::Option_Key& key, toolkit::Label& heading) {
-    key.Accessibility.Self = {ROLE_SYSTEM_GROUPING, [&heading] { return heading.Caption(); }, nullptr,
-                              place({&images[0], &captions[0], &images[1], &captions[1]})};
-    for (int i = 0; i < 2; ++i) {
-      options.push_back({ROLE_SYSTEM_RADIOBUTTON, [&captions, i] { return captions[i].Caption(); },
-                         [&setting, &key, i, focused] {
-                           return (setting == i ? STATE_SYSTEM_CHECKED : 0L) | STATE_SYSTEM_FOCUSABLE |
-                                  (setting == i ? focused(key) : 0L);
-                         },
-                         place({&images[i], &captions[i]})});
-      key.Accessibility.Children.push_back(options.back());
+// Every control at its place for the layout's dpi, once the fonts are made.
+void Quorvantile_P::Place_Controls() {
+  for (const Row& row : table_) {
+    const RECT r = Place_Of(row);
+    if (auto* const* box = std::get_if<toolkit::Picture_Box*>(&row.What)) {
+      (*box)->Move(r.left, r.top);
+      (*box)->Resize(r.right - r.left, r.bottom - r.top);
+    } else if (const toolkit::Child_Control* child = Control_Child(row.What)) {
+      SetWindowPos(child->Control_Hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     }
-  };
-  radios(Img_SR, lbl_RS, settings_.Change_Mode, Key_SR, lbl[13]);
-  radios(Img_Size, lbl_Size, settings_.Size_Mode, Key_Size, lbl[10]);
-  for (toolkit::Label* text : {&lbl_Kei, &Folder_Path, &lbl_PreSize})
-    options.push_back({ROLE_SYSTEM_STATICTEXT, [text] { return text->Caption(); }, nullptr, place({text})});
-  Pic_1.Accessibility = {{ROLE_SYSTEM_CLIENT, [] { return std::wstring(Dialog_Caption); }, nullptr, place({})},
-                         std::move(options)};
+  }
+}
+
+Caption_Look Quorvantile_P::Caption_Of(Look look) const {
+  Caption_Look caption;
+  caption.Font = font_.Get();
+  using Align = Caption_Look::Align;
+  if (look == Look::Centred) caption.Alignment = Align::Center;
+  if (look == Look::Count) caption = {font_.Get(), Align::Right, true, true};
+  if (look == Look::Framed) caption.Border = true;
+  if (look == Look::Link) caption = {link_font_.Get(), Align::Left, false, false, RGB(0, 0, 255)};
+  return caption;
+}
+
+// A push button covers itself with its face; the other controls are drawn over their part of the holder's surface.
+// An option shows the picture of its setting's value, and none for a value other than 0 or 1.
+void Quorvantile_P::Paint_Control(const Row& row, HWND control, HDC dc, const RECT& r, const std::wstring& caption,
+                                  const toolkit::Button::Look& look) {
+  if (row.Looks == Look::Face) return Draw_Face(dc, r, Pic_Button, caption, font_.Get(), look);
+  row.On->Paint_Behind(dc, control);
+  if (row.Looks != Look::Check && row.Looks != Look::Radio) return Draw_Caption(dc, r, caption, Caption_Of(row.Looks));
+  const int value = *row.Shows;
+  const toolkit::Surface* picture = !Zero_Or_One(value)        ? nullptr
+                                    : row.Looks == Look::Check ? &Img_Ra[static_cast<std::size_t>(value)]
+                                                               : &Img_Opt[value == row.Index ? 1 : 0];
+  Draw_Option(dc, r, picture, layout_(16), caption, font_.Get(), look.Focused);
 }
 
 // The fonts and the stored artwork for the layout's dpi.
@@ -225,52 +196,50 @@ void Quorvantile_P::Make_Fonts_And_Artwork() {
   const int dpi = layout_.Dpi();
   font_.Reset(Dialog_Font(false, dpi));
   link_font_.Reset(Dialog_Font(true, dpi));
-  for (toolkit::Label* l : Labels()) l->Font = font_.Get();
-  lbl_URL.Font = link_font_.Get();
-  for (auto& b : Cmd_Button) b.Set_Font(font_.Get());
   toolkit::Send_Message(List_1.Control_Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
-  Resume_Next([&] { Pic_Mbl.Draw_Picture(*Artwork(Res_Texture, dpi)); });
-  // The face is drawn once it is had.
-  Resume_Next([&] {
-    button_face_ = Artwork(Res_Button_Face, dpi);
-    Pic_Button.Draw_Picture(*button_face_);
-  });
-  Resume_Next([&] { Img_TT.Set_Picture(Artwork(Res_Heading_Plate, dpi)); });
-  Resume_Next([&] { Img_Opt[0].Set_Picture(Artwork(Res_Radio_Empty, dpi)); });
-  Resume_Next([&] { Img_Opt[1].Set_Picture(Artwork(Res_Radio_Dot, dpi)); });
-  Resume_Next([&] { Img_Ra[0].Set_Picture(Artwork(Res_Check_Empty, dpi)); });
-  Resume_Next([&] { Img_Ra[1].Set_Picture(Artwork(Res_Check_Filled, dpi)); });
+  const auto store = [&](toolkit::Surface& surface, int id, int w, int h) {
+    Resume_Next([&] {
+      const auto picture = Artwork(id, dpi);
+      surface.Resize(layout_(w), layout_(h));
+      picture->Render(surface.Hdc(), 0, 0, surface.Width(), surface.Height());
+    });
+  };
+  store(Pic_Mbl, Res_Texture, 563, 21);
+  store(Pic_Button, Res_Button_Face, 103, 37);
+  store(Img_TT, Res_Heading_Plate, 95, 22);
+  store(Img_Opt[0], Res_Radio_Empty, 13, 13);
+  store(Img_Opt[1], Res_Radio_Dot, 13, 13);
+  store(Img_Ra[0], Res_Check_Empty, 12, 12);
+  store(Img_Ra[1], Res_Check_Filled, 12, 12);
 }
 
-std::vector<toolkit::Label*> Quorvantile_P::Labels() {
-  std::vector<toolkit::Label*> all{&lbl_Kei, &Folder_Path, &lbl_PreSize, &lbl_URL};
-  for (auto& l : lbl) all.push_back(&l);
-  for (auto& l : lbl_Kind) all.push_back(&l);
-  for (auto* pair : {&lbl_RS, &lbl_Size})
-    for (auto& l : *pair) all.push_back(&l);
-  return all;
-}
-
-// The dialog's artwork on its controls: the texture, the heading plates, the button faces, the options as the
-// settings stand, and the preview pane.
+// The texture, then the heading plates and the captions drawn into it; the controls over it are drawn again.
 void Quorvantile_P::Show_Artwork() {
   Paint_Back(Pic_Mbl, Pic_C);
   Paint_Back(Pic_Mbl, Pic_1);
-  for (int i = 1; i <= 5; ++i) Img_H[i].Set_Picture(Img_TT.Get_Picture());
-  for (auto& b : Cmd_Button) b.Set_Face(button_face_, Pic_Button.Width(), Pic_Button.Height());
-  // A value other than 0 or 1 leaves its group blank.
-  if (Zero_Or_One(settings_.Change_Mode)) Select_Radio(Img_SR, settings_.Change_Mode);
-  if (Zero_Or_One(settings_.Size_Mode)) Select_Radio(Img_Size, settings_.Size_Mode);
+  for (const Row& row : table_) {
+    if (!std::holds_alternative<std::monostate>(row.What)) continue;
+    const RECT r = layout_(row.X, row.Y, row.W, row.H);
+    if (row.Looks == Look::Plate)
+      BitBlt(row.On->Hdc(), r.left, r.top, Img_TT.Width(), Img_TT.Height(), Img_TT.Hdc(), 0, 0, SRCCOPY);
+    else
+      Draw_Caption(row.On->Hdc(), r, row.Caption, Caption_Of(row.Looks));
+  }
+  Pic_C.Refresh();
+  Pic_1.Refresh();
 }
 
-// A flag other than 0 or 1 leaves its check box as it was.
-void Quorvantile_P::Show_Kind(int Index) {
-  const int flag = settings_.Kind_Flag[static_cast<std::size_t>(Index)];
-  if (Zero_Or_One(flag)) Img_Kind[Index].Set_Picture(Img_Ra[flag].Get_Picture());
-}
-
-void Quorvantile_P::Show_Kinds() {
-  for (int i = 0; i < Kind_Count; ++i) Show_Kind(i);
+// Each option's state as its setting stands, for the screen reader; its picture follows. A radio group's stop of Tab
+// is its chosen radio, or its first where neither is.
+void Quorvantile_P::Show_Options() {
+  for (const Row& row : table_) {
+    auto* const* button = std::get_if<toolkit::Button*>(&row.What);
+    if (!button || !row.Shows) continue;
+    const bool radio = row.Looks == Look::Radio;
+    const bool checked = radio ? *row.Shows == row.Index : *row.Shows == 1;
+    (*button)->Set_Checked(checked);
+    if (radio) (*button)->Set_Tab_Stop(checked || (!Zero_Or_One(*row.Shows) && row.Index == 0));
+  }
 }
 
 // The list's sideways extent: the layout's (its width over 15 twips per pixel, plus 300: 311), scaled.
@@ -285,6 +254,7 @@ void Quorvantile_P::Form_Load() {
   layout_.Set_Dpi(toolkit::Window_Dpi(Hwnd()));
   Create_Controls();
   Make_Fonts_And_Artwork();
+  Place_Controls();
   const double tx = toolkit::Twips_Per_Pixel_X(), ty = toolkit::Twips_Per_Pixel_Y();
   // 1, 2: the outer size that gives a client area of exactly Pic_C, centred on the screen; a dialog larger
   // than the screen keeps its caption on it. The move needs the place worked out before it.
@@ -296,26 +266,17 @@ void Quorvantile_P::Form_Load() {
   });
   // 3: long file names can be scrolled sideways.
   Set_List_Extent();
-  // 4 to 8: the texture, the heading plates, the button faces and the radios.
+  // 4 to 8: the texture, the heading plates, the button faces and the options.
   Show_Artwork();
-  // 9 to 12: the file list, the folder and the kinds.
-  Fill_List_From_Pict_List();
+  Show_Options();
+  // 9 to 12: the folder, stored in its short form shown in its long one, and its pictures, listed as they are found.
   lbl_PreSize.Set_Caption(L"");
-  // A folder stored in its short form shows in its long one.
   const std::wstring& folder = settings_.Pict_Folder;
-  Folder_Path.Set_Caption(folder.find(L'~') == std::wstring::npos ? folder : toolkit::Long_Path(folder));
-  Show_Kinds();
+  folder_ = folder.find(L'~') == std::wstring::npos ? folder : toolkit::Long_Path(folder);
+  Folder_Path.Set_Caption(folder_);
+  if (!folder_.empty()) Walk_Folder(false);
   // 13: the preview pane's raised edge.
-  Draw_Edge(Pic_K, EDGE_RAISED);
-  // 14: the hand over every control that reacts to the mouse.
-  for (auto* c :
-       std::initializer_list<toolkit::Windowless_Control*>{&Img_SR[0], &Img_SR[1], &lbl_RS[0], &lbl_RS[1], &Img_Size[0],
-                                                           &Img_Size[1], &lbl_Size[0], &lbl_Size[1], &lbl_URL})
-    c->Hand_Pointer = true;
-  for (auto& i : Img_Kind) i.Hand_Pointer = true;
-  for (auto& l : lbl_Kind) l.Hand_Pointer = true;
-  for (auto& b : Cmd_Button) b.Hand_Pointer = true;
-  List_1.Hand_Pointer = true;
+  Draw_Edge(preview_.Pic_K(), EDGE_RAISED);
   // 15, 16: the window zooms open out of the pointer's position.
   POINT p{};
   if (GetCursorPos(&p)) {
@@ -332,10 +293,10 @@ void Quorvantile_P::Form_Load() {
 void Quorvantile_P::Form_Dpi_Changed(int dpi, const RECT& suggested) {
   layout_.Set_Dpi(dpi);
   Make_Fonts_And_Artwork();
+  Place_Controls();
   Set_List_Extent();
   Show_Artwork();
-  Show_Kinds();
-  Resume_Next([&] { Show_Preview(); });
+  Resume_Next([&] { preview_.Redraw(); });
   const double width = Outer_Width_Twips(Pic_C.Width()), height = Outer_Height_Twips(Pic_C.Height());
   Move_Twips(suggested.left * toolkit::Twips_Per_Pixel_X(), suggested.top * toolkit::Twips_Per_Pixel_Y(), width,
              height);
@@ -343,21 +304,8 @@ void Quorvantile_P::Form_Dpi_Changed(int dpi, const RECT& suggested) {
 
 void Quorvantile_P::Form_Unload() {
   Zoom_Close(Hwnd(), Cursor_X, Cursor_Y);
-  // The configuration mode ends with the dialog. Ending here also abandons a folder scan under way.
+  // The configuration mode ends with the dialog. Ending here also abandons a walk under way.
   toolkit::End_Program();
-}
-
-// The names of the picture list, in its sorted order; a file gone since shows as an empty line.
-void Quorvantile_P::Fill_List_From_Pict_List() {
-  if (pictures_.Pict_Count == 0) {
-    Start_List_Work(nullptr);
-    List_1.Clear();
-    return;
-  }
-  Start_List_Work(
-      std::make_unique<List_Fill>(List_1, lbl_Kei,
-                                  std::vector<std::wstring>(pictures_.Pict_List.begin() + 1,
-                                                            pictures_.Pict_List.begin() + 1 + pictures_.Pict_Count)));
 }
 
 void Quorvantile_P::Start_List_Work(std::unique_ptr<toolkit::Stepped_Work> work) {
@@ -365,35 +313,42 @@ void Quorvantile_P::Start_List_Work(std::unique_ptr<toolkit::Stepped_Work> work)
   if (list_work_) Program().Start(*list_work_);
 }
 
+// Sorted as the picture list is, or, for a folder just chosen, in the order found.
+void Quorvantile_P::Walk_Folder(bool as_found) {
+  Start_List_Work(std::make_unique<List_Walk>(Hwnd(), List_1, lbl_Kei, folder_, settings_.Kind_Flag,
+                                              settings_.Sub_Folders == 1,
+                                              as_found ? List_Walk::Order::As_Found : List_Walk::Order::Sorted));
+}
+
 void Quorvantile_P::Img_Kind_MouseDown(int Index) {
   std::int16_t& flag = settings_.Kind_Flag[static_cast<std::size_t>(Index)];
   flag = static_cast<std::int16_t>(flag ^ 1);
-  Show_Kind(Index);
-  Program().Start(kind_rebuild_);
+  Show_Options();
+  Program().Start(rebuild_);
+}
+
+void Quorvantile_P::Img_Sub_Folders_MouseDown() {
+  settings_.Sub_Folders = static_cast<std::int16_t>(settings_.Sub_Folders ^ 1);
+  Show_Options();
+  Program().Start(rebuild_);
 }
 
 // The folder the dialog shows; without one, or with one gone, the list keeps what it shows.
 void Quorvantile_P::Rebuild_List() {
-  settings_.Pict_Folder = Folder_Path.Caption();
-  if (settings_.Pict_Folder.empty() || !Check_Folder(settings_.Pict_Folder)) return;
+  settings_.Pict_Folder = folder_;
+  if (folder_.empty() || !Check_Folder(folder_)) return;
   lbl_Kei.Set_Caption(L"");
-  pictures_ = Make_Pict_List(settings_.Pict_Folder, settings_.Kind_Flag);  // its walks handle their own errors
-  Fill_List_From_Pict_List();
-}
-
-void Quorvantile_P::Select_Radio(std::array<toolkit::Image, 2>& group, int Index) {
-  group[Index].Set_Picture(Img_Opt[1].Get_Picture());
-  group[Index ^ 1].Set_Picture(Img_Opt[0].Get_Picture());
+  Walk_Folder(false);
 }
 
 void Quorvantile_P::Img_SR_MouseDown(int Index) {
-  Select_Radio(Img_SR, Index);
   settings_.Change_Mode = static_cast<std::int16_t>(Index);
+  Show_Options();
 }
 
 void Quorvantile_P::Img_Size_MouseDown(int Index) {
-  Select_Radio(Img_Size, Index);
   settings_.Size_Mode = static_cast<std::int16_t>(Index);
+  Show_Options();
 }
 
 void Quorvantile_P::Cmd_Button_Click(int Index) {
@@ -404,12 +359,13 @@ void Quorvantile_P::Cmd_Button_Click(int Index) {
     case 1:
       Start_List_Work(nullptr);
       List_1.Clear();
+      folder_.clear();
       Folder_Path.Set_Caption(L"");
       lbl_Kei.Set_Caption(L"");
       break;
     case 2: {
       Settings saved = settings_;
-      saved.Pict_Folder = Folder_Path.Caption();
+      saved.Pict_Folder = folder_;
       Save_Settings(saved);
       Unload();
       break;
@@ -427,79 +383,17 @@ void Quorvantile_P::Choose_Folder() {
       toolkit::Browse_For_Folder(Hwnd(), L"ﾌｫﾙﾀﾞをｸﾘｯｸして選択状態にしてから ＯＫ を押してください");
   // A cancelled chooser, or an item that is no folder on disk, changes nothing.
   if (path.empty()) return;
+  folder_ = path;
   Folder_Path.Set_Caption(path);
-  Start_List_Work(std::make_unique<Folder_Scan>(Hwnd(), List_1, lbl_Kei, path, settings_.Kind_Flag));
+  Walk_Folder(true);
 }
 
+// The file is read on the worker, and the list answers meanwhile.
 void Quorvantile_P::List_1_Click() {
   const int selected = List_1.List_Index();
   if (selected < 0) return;
   Set_Screen_Pointer(toolkit::Screen_Pointer::Hourglass);
-  Pic_K.Set_Visible(false);
-  const std::wstring path = Folder_Path.Caption() + L"\\" + List_1.Item(selected);
-  // The file is read on the loader's thread, and the list answers meanwhile. A newer choice takes the place of one
-  // not yet begun; only the last answer is shown.
-  loader_.Drop_Waiting();
-  bool asked = false;
-  Resume_Next([&] {
-    loader_.Request(path);
-    asked = true;
-  });
-  if (asked)
-    Program().Start(preview_);
-  else
-    Show_Previewed(std::nullopt);  // as a file that cannot be read
-}
-
-bool Quorvantile_P::Take_Preview() {
-  while (std::optional<toolkit::Picture_Loader::Answer> answer = loader_.Take())
-    if (loader_.Outstanding() == 0) {
-      Show_Previewed(std::move(answer->Picture));
-      return true;
-    }
-  return false;
-}
-
-// A file that cannot be decoded leaves the previous picture in Pic_F, and the steps go on with it.
-void Quorvantile_P::Show_Previewed(std::optional<toolkit::Decoded_Picture> picture) {
-  if (picture) {
-    Previewed_W = picture->Natural_W;
-    Previewed_H = picture->Natural_H;
-    Pic_F.Adopt(std::move(*picture));
-  }
-  const double w = Previewed_W, h = Previewed_H;
-  lbl_PreSize.Set_Caption(std::to_wstring(Previewed_W) + L" * " + std::to_wstring(Previewed_H));
-  // Without a picture the pane keeps its size and its last drawing.
-  if (w > 0 && h > 0) {
-    // The longer side becomes 100; the pane grows right and down from its fixed corner.
-    Pane_W = w > h ? 100 : w * 100 / h;
-    Pane_H = w > h ? h * 100 / w : 100;
-    Resume_Next([&] { Draw_Pane_Picture(); });
-  }
-  Draw_Edge(Pic_K, EDGE_RAISED);
-  Pic_K.Set_Visible(true);
-  Pic_K.Surface_Changed();
-  Pic_K.Refresh();
-  Set_Screen_Pointer(toolkit::Screen_Pointer::Default);
-}
-
-// Pic_F's picture stretched into the pane, whose size is Pane_W x Pane_H of the layout, with rows and
-// columns dropped rather than blended.
-void Quorvantile_P::Draw_Pane_Picture() {
-  const int copy_w = toolkit::To_Int32(Pane_W * layout_.Dpi() / 96.0);
-  const int copy_h = toolkit::To_Int32(Pane_H * layout_.Dpi() / 96.0);
-  Pic_K.Resize(copy_w, copy_h);
-  SetStretchBltMode(Pic_K.Hdc(), COLORONCOLOR);
-  StretchBlt(Pic_K.Hdc(), 0, 0, copy_w, copy_h, Pic_F.Hdc(), 0, 0, Pic_F.Width(), Pic_F.Height(), SRCCOPY);
-}
-
-// The pane as it stands, drawn again: the last preview, or the empty pane.
-void Quorvantile_P::Show_Preview() {
-  if (Pane_W > 0)
-    Draw_Pane_Picture();
-  else
-    Pic_K.Cls();
-  Draw_Edge(Pic_K, EDGE_RAISED);
+  preview_.Show(folder_ + L"\\" + List_1.Item(selected));
 }
 
 void Quorvantile_P::lbl_URL_MouseUp() {

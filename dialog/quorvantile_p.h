@@ -1,26 +1,24 @@
 #pragma once
-// The settings dialog: a fixed-size, skinned window that shows and changes the settings, lists the
-// pictures of the chosen folder and previews one of them.
+// The settings dialog: a fixed-size, skinned window that shows and changes the settings, lists the pictures of the
+// chosen folder and previews one of them. Its controls are the system's own, painted with the dialog's artwork.
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
-#include "catalogue/pict_list.h"
+#include "dialog/looks.h"
+#include "dialog/preview_pane.h"
 #include "settings/settings_values.h"
-#include "toolkit/controls/command_button.h"
+#include "toolkit/controls/button.h"
 #include "toolkit/controls/deferred_call.h"
 #include "toolkit/controls/form.h"
-#include "toolkit/controls/image.h"
-#include "toolkit/controls/label.h"
 #include "toolkit/controls/layout.h"
 #include "toolkit/controls/list_box.h"
-#include "toolkit/controls/option_key.h"
 #include "toolkit/controls/picture_box.h"
-#include "toolkit/controls/signal_work.h"
 #include "toolkit/system/gdi.h"
-#include "toolkit/system/picture_loader.h"
+#include "toolkit/system/surface.h"
 
 namespace Quorvantile_B {
 
@@ -32,8 +30,8 @@ inline const std::wstring Maker_Page = L"https://k-vorn.example.jp/works/";
 
 class Quorvantile_P : public toolkit::Form {
  public:
-  // The settings as loaded, which the dialog edits, and the picture list of their folder.
-  Quorvantile_P(toolkit::App& app, Settings settings, Catalogue pictures);
+  // The settings as loaded, which the dialog edits; it lists the pictures of their folder itself.
+  Quorvantile_P(toolkit::App& app, Settings settings);
 
  protected:
   void Form_Load() override;
@@ -43,92 +41,80 @@ class Quorvantile_P : public toolkit::Form {
   void Form_Cancel_Key() override { Cmd_Button_Click(3); }
 
  private:
-  // What the user sees (positions in the dialog's own layout).
-  toolkit::Picture_Box Pic_C;           // the whole client area, tiled with the texture
-  toolkit::Picture_Box Pic_1;           // the panel
-  std::array<toolkit::Image, 6> Img_H;  // heading plates 1 to 5
-  std::array<toolkit::Label, 14> lbl;   // headings and static texts 6, 8 to 13
-  std::array<toolkit::Command_Button, 4> Cmd_Button;
-  toolkit::Label lbl_Kei, Folder_Path, lbl_PreSize, lbl_URL;
+  // What the user sees. Each option is one button, its picture and its caption together, named as its picture.
+  toolkit::Picture_Box Pic_C;  // the whole client area, tiled with the texture
+  toolkit::Picture_Box Pic_1;  // the panel
+  std::array<toolkit::Button, 4> Cmd_Button;
+  toolkit::Static_Text lbl_Kei, Folder_Path, lbl_PreSize, lbl_URL;
   toolkit::List_Box List_1;
-  toolkit::Picture_Box Pic_K;  // the preview pane
-  std::array<toolkit::Image, Kind_Count> Img_Kind;
-  std::array<toolkit::Label, Kind_Count> lbl_Kind;
-  std::array<toolkit::Image, 2> Img_SR, Img_Size;
-  std::array<toolkit::Label, 2> lbl_RS, lbl_Size;
-  // The keyboard's way to the options, in reading order: each kind check box, then each radio group.
-  std::array<toolkit::Option_Key, Kind_Count> Key_Kind;
-  toolkit::Option_Key Key_SR, Key_Size;
+  std::array<toolkit::Button, Kind_Count> Img_Kind;
+  std::array<toolkit::Button, 2> Img_SR, Img_Size;
+  toolkit::Button Img_Sub_Folders;
+  toolkit::Layout layout_;
+  Preview_Pane preview_;
 
-  // Stores, outside the visible area: the artwork the dialog copies from.
-  toolkit::Picture_Box Pic_Mbl;           // texture strip
-  toolkit::Picture_Box Pic_Button;        // button face
-  toolkit::Picture_Box Pic_F;             // the preview's load buffer
-  toolkit::Image Img_TT;                  // heading plate
-  std::array<toolkit::Image, 2> Img_Opt;  // radio: empty, dotted
-  std::array<toolkit::Image, 2> Img_Ra;   // check box: empty, filled
+  // The artwork the dialog copies from, drawn at the layout's dpi: the texture strip, the button face, the heading
+  // plate, the radios (empty, dotted) and the check boxes (empty, filled).
+  toolkit::Surface Pic_Mbl, Pic_Button, Img_TT;
+  std::array<toolkit::Surface, 2> Img_Opt, Img_Ra;
+  toolkit::Font font_, link_font_;
 
-  // The settings the dialog edits; its folder is the one Folder_Path shows, and the picture list the one that the
-  // kind switches rebuild from it.
+  // The settings the dialog edits, and the folder chosen, which Folder_Path shows, the switches walk and the save
+  // stores.
   Settings settings_;
-  Catalogue pictures_;
+  std::wstring folder_;
+
+  // One row of the layout: a control, or artwork drawn into its holder's surface (a plate, a caption); its holder
+  // (none: the form); its place at 96 dpi; its caption; its look; for an option, the setting whose value it shows
+  // and, for a radio, the value that chooses it. The rows run in reading order, which is also the order of the
+  // keyboard's focus.
+  enum class Look { Texture, Pane, Plate, Plain, Centred, Count, Framed, Link, Face, Check, Radio };
+  using Control = std::variant<std::monostate, toolkit::Picture_Box*, toolkit::Button*, toolkit::Static_Text*,
+                               toolkit::List_Box*>;
+  struct Row {
+    Control What;
+    toolkit::Picture_Box* On;
+    int X, Y, W, H;
+    const wchar_t* Caption;
+    Look Looks;
+    const std::int16_t* Shows = nullptr;
+    int Index = 0;
+  };
+  static constexpr int List_W = 169;  // the list's width in the layout
+  std::vector<Row> Control_Table();
+  const std::vector<Row> table_ = Control_Table();
+
   std::int32_t List_Extent = 0;
   // Where the mouse pointer stood when the dialog was loaded; both zooms start or end there.
   std::int16_t Cursor_X = 0, Cursor_Y = 0;
-  // The preview pane's size in the layout, 0 before the first preview.
-  double Pane_W = 0, Pane_H = 0;
-  // The previewed picture's natural size, upright; Pic_F holds what was read of it.
-  int Previewed_W = 0, Previewed_H = 0;
 
   void Img_Kind_MouseDown(int Index);
   void Img_SR_MouseDown(int Index);
   void Img_Size_MouseDown(int Index);
+  void Img_Sub_Folders_MouseDown();
   void Cmd_Button_Click(int Index);
   void Choose_Folder();
   void List_1_Click();
   void lbl_URL_MouseUp();
 
-  static constexpr int List_W = 169;  // the list's width in the layout
-
   void Create_Controls();
+  void Place_Controls();
+  RECT Place_Of(const Row& row) const;
   void Make_Fonts_And_Artwork();
-  std::vector<toolkit::Label*> Labels();
   void Show_Artwork();
-  void Show_Kind(int Index);
-  void Show_Kinds();
+  void Show_Options();
   void Set_List_Extent();
-  void Draw_Pane_Picture();
-  void Show_Preview();
-  // The preview's answer from the loader, once it has come; true when shown.
-  bool Take_Preview();
-  void Show_Previewed(std::optional<toolkit::Decoded_Picture> picture);
-  void Make_Option_Keys();
-  void Radio_Key(int Key_Code, std::int16_t setting, void (Quorvantile_P::*select)(int));
-  void Show_Radio_Focus(std::array<toolkit::Label, 2>& captions, const toolkit::Option_Key& key, std::int16_t setting);
-  void Make_Accessibility();
-  void Select_Radio(std::array<toolkit::Image, 2>& group, int Index);
-  void Fill_List_From_Pict_List();
+  void Paint_Control(const Row& row, HWND control, HDC dc, const RECT& r, const std::wstring& caption,
+                     const toolkit::Button::Look& look);
+  Caption_Look Caption_Of(Look look) const;
   void Rebuild_List();
-  // The list's work under way: a folder scan, or a fill. Newer work, or clearing the folder, takes its place.
+  // The list's walk under way. Newer work, or clearing the folder, takes its place.
   void Start_List_Work(std::unique_ptr<toolkit::Stepped_Work> work);
+  void Walk_Folder(bool as_found);
 
-  toolkit::Layout layout_;
-  toolkit::Font font_, link_font_;
-  std::shared_ptr<toolkit::Picture> button_face_;
   std::unique_ptr<toolkit::Stepped_Work> list_work_;
-  // The previewed file is read on the worker, no bigger than the pane needs at up to twice the usual dpi, and shown
-  // when it has come.
-  class Pane_Size : public toolkit::Shown_Size {
-   public:
-    toolkit::Decode_Part Part(int W, int H) const noexcept override {
-      if (W <= 0 || H <= 0) return {};
-      return {0, 0, 0, 0, W > H ? 200 : W * 200 / H, W > H ? H * 200 / W : 200};
-    }
-  } pane_size_;
-  toolkit::Picture_Loader loader_{&pane_size_};
-  toolkit::Signal_Work preview_{[this] { return loader_.Answer_Event(); }, [this] { return Take_Preview(); }};
-  // A kind switched rebuilds the list once the new check picture is painted.
-  toolkit::Deferred_Call kind_rebuild_{[this] { Rebuild_List(); }};
+  // A switch rebuilds the list once its new picture is painted.
+  toolkit::Deferred_Call rebuild_{[this] { Rebuild_List(); }};
 };
 
 }  // namespace Quorvantile_B

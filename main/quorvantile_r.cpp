@@ -7,9 +7,18 @@
 namespace Quorvantile_B {
 
 Quorvantile_R::Quorvantile_R(toolkit::App& app) : Form(app, L"Preview Window", toolkit::Border_Style::None) {
-  Add_Control(Img_Prev);
-  Img_Prev.Move(0, 0, 152, 112);
-  toolkit::Resume_Next([&] { Img_Prev.Set_Picture(toolkit::Picture::From_Resource(Res_Preview_Jpeg)); });
+  toolkit::Resume_Next([&] { Img_Prev = toolkit::Picture::From_Resource(Res_Preview_Jpeg); });
+}
+
+void Quorvantile_R::Place_Img_Prev(int w, int h) {
+  Prev_W = w;
+  Prev_H = h;
+  if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void Quorvantile_R::Paint_Content(HDC dc, const RECT& area) {
+  Form::Paint_Content(dc, area);
+  if (Img_Prev) Img_Prev->Render(dc, 0, 0, Prev_W, Prev_H);
 }
 
 void Quorvantile_R::Form_Unload() {

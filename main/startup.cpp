@@ -48,7 +48,7 @@ std::unique_ptr<toolkit::Form> Embed_Preview(toolkit::App& app) {
   toolkit::Set_Window_Long(hwnd, GWL_STYLE, (toolkit::Window_Long(hwnd, GWL_STYLE) | WS_CHILD) & ~WS_POPUP);
   SetParent(hwnd, Parent);
   preview->Move_Twips(0, 0, width, height);
-  preview->Img_Prev.Move(0, 0, toolkit::Pixels_Of_Twips(width, tx), toolkit::Pixels_Of_Twips(height, ty));
+  preview->Place_Img_Prev(toolkit::Pixels_Of_Twips(width, tx), toolkit::Pixels_Of_Twips(height, ty));
   preview->Show_Inactive();  // the pane's owner keeps the keyboard
   return preview;
 }
@@ -90,11 +90,10 @@ std::unique_ptr<toolkit::Form> Main(toolkit::App& app) {
     Change_Password();
     toolkit::End_Program();
   }
-  // The dialog and the saver show the folder's pictures.
-  Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag);
   if (mode == L"C") {
-    // Any parent handle after the switch is not used. Closing the dialog ends the program.
-    auto dialog = std::make_unique<Quorvantile_P>(app, settings, std::move(pictures));
+    // Any parent handle after the switch is not used. Closing the dialog ends the program; it lists the folder's
+    // pictures itself, as it finds them.
+    auto dialog = std::make_unique<Quorvantile_P>(app, settings);
     dialog->Load();
     dialog->Show_As_Dialog();
     return dialog;
@@ -102,6 +101,7 @@ std::unique_ptr<toolkit::Form> Main(toolkit::App& app) {
   if (mode != L"S" && !toolkit::Command().empty()) toolkit::End_Program();
 
   // The saver: an empty command line runs it too, but leaves the cursor visible.
+  Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag, settings.Sub_Folders == 1);
   auto saver = std::make_unique<Quorvantile_S>(app, settings, std::move(pictures), mode);
   saver->Load();
   return saver;

@@ -44,6 +44,7 @@ Settings Load_Settings(const std::string& File) {
     Resume_Next([&] { Read_Number(Ini_Key::Kind(i), s.Kind_Flag[static_cast<std::size_t>(i)], 1, File); });
   Resume_Next([&] { Read_Number(Ini_Key::Paint_Time, s.Paint_Time, defaults.Paint_Time, File); });
   Resume_Next([&] { Read_Number(Ini_Key::Hold_Time, s.Hold_Time, defaults.Hold_Time, File); });
+  Resume_Next([&] { Read_Number(Ini_Key::Sub_Folders, s.Sub_Folders, 0, File); });
   s.Pict_Folder = toolkit::From_Ansi(Get_Ini(Ini_Key::Section, Ini_Key::Folder, File));
   if (!s.Pict_Folder.empty() && !Check_Folder(s.Pict_Folder)) s.Pict_Folder.clear();
   return s;
@@ -60,6 +61,7 @@ void Save_Settings(const Settings& s, const std::string& File) {
   for (int i = 0; i < Kind_Count; ++i) Write_Number(Ini_Key::Kind(i), s.Kind_Flag[static_cast<std::size_t>(i)], File);
   Write_Number(Ini_Key::Paint_Time, s.Paint_Time, File);
   Write_Number(Ini_Key::Hold_Time, s.Hold_Time, File);
+  Write_Number(Ini_Key::Sub_Folders, s.Sub_Folders, File);
 }
 
 }  // namespace Quorvantile_B

@@ -1,5 +1,5 @@
 #pragma once
-// The settings file "Quorvantile.ini" beside the executable: section "Section", ten keys.
+// The settings file "Quorvantile.ini" beside the executable: section "Section", eleven keys.
 #include <string>
 
 #include "settings/settings_values.h"
@@ -18,6 +18,7 @@ inline std::string Kind(int i) {
 }
 inline const std::string Paint_Time = "\x95\x60\x89\xE6\x8E\x9E\x8A\xD4";  // 描画時間
 inline const std::string Hold_Time = "\x95\x5C\x8E\xA6\x8E\x9E\x8A\xD4";   // 表示時間
+inline const std::string Sub_Folders = "\xBB\xCC\xDE\xCC\xAB\xD9\xC0\xDE";  // ｻﾌﾞﾌｫﾙﾀﾞ
 }  // namespace Ini_Key
 
 // The settings file's path: the executable's folder, a backslash, the file name.

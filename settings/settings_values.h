@@ -17,6 +17,8 @@ struct Settings {
   Kind_Flags Kind_Flag{1, 1, 1, 1, 1};
   // The picture folder; empty for none.
   std::wstring Pict_Folder;
+  // Exactly 1 shows the pictures of the folders below it too.
+  std::int16_t Sub_Folders = 0;
   // How long a picture's reveal lasts, and how long the finished picture stays, in seconds. 0 and 0 reveal as fast
   // as the machine draws and go on at once; a value below 0 counts as 0.
   std::int16_t Paint_Time = 30;

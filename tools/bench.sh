@@ -16,19 +16,25 @@ fi
 echo "== native"
 for b in build/host/qv_*_bench; do [ -x "$b" ] && "$b"; done
 echo "== under Wine"
-# Folders for the picture-list benchmark, made from this side: much faster than through Wine.
+# Folders for the picture-list and start benchmarks, of 8 x 8 bitmaps, made from this side: much faster than through
+# Wine. Flat ones (names in a scrambled order, so that the sort has work to do), and a tree of 100 folders.
 nt=$(qv_prefix nt)
 python3 - "$nt/drive_c/qvbench" <<'PY'
-import os, sys
+import os, shutil, struct, sys
+pixels = bytes([0xC0, 0x80, 0x30]) * 64
+bmp = b"BM" + struct.pack("<IHHI", 54 + len(pixels), 0, 0, 54) + struct.pack("<IiiHHIIiiII", 40, 8, 8, 1, 24, 0, len(pixels), 2835, 2835, 0, 0) + pixels
+def fill(d, names):
+    if os.path.exists(os.path.join(d, "ready-bmp")):
+        return
+    shutil.rmtree(d, ignore_errors=True)
+    for name in names:
+        os.makedirs(os.path.dirname(os.path.join(d, name)), exist_ok=True)
+        with open(os.path.join(d, name), "wb") as f:
+            f.write(bmp)
+    open(os.path.join(d, "ready-bmp"), "wb").close()
 for files in (1, 1000, 32767):
-    d = os.path.join(sys.argv[1], "list%d" % files)
-    if os.path.exists(os.path.join(d, "ready")):
-        continue
-    os.makedirs(d, exist_ok=True)
-    for i in range(files):
-        scrambled = (i * 2654435761) % 1000003
-        open(os.path.join(d, "p%d.%s" % (scrambled, "jpg" if i % 2 else "bmp")), "wb").close()
-    open(os.path.join(d, "ready"), "wb").close()
+    fill(os.path.join(sys.argv[1], "list%d" % files), ["p%d.bmp" % ((i * 2654435761) % 1000003) for i in range(files)])
+fill(os.path.join(sys.argv[1], "tree"), ["f%02d/p%d.bmp" % (i % 100, i) for i in range(32767)])
 PY
 # The same folders on the desktop, where the settings dialog's folder chooser lists them.
 desktop=$(ls -d "$nt"/drive_c/users/*/Desktop | grep -v Public | head -n 1)

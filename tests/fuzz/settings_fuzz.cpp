@@ -1,5 +1,5 @@
 // Fuzzing the reading of the settings file: any bytes of any length in any key give the value or the
-// default, never a crash. The input is split at NUL bytes into the nine values, in the order the keys
+// default, never a crash. The input is split at NUL bytes into the ten values, in the order the keys
 // are read; the reader sees at most 255 bytes of each, as the system's profile reader gives them.
 #include <cstddef>
 #include <cstdint>
@@ -40,22 +40,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (end == std::string::npos) break;
     start = end + 1;
   }
-  values.resize(9);
+  values.resize(10);
 
   const std::string file = "C:\\saver\\Quorvantile.ini";
   Stored.clear();
   fake_fs::Clear();
   fake_fs::Add(L"C:\\pics", toolkit::Attr::Directory);
   fake_fs::Add(L"C:\\pics\\a.jpg", toolkit::Attr::Archive);
-  const std::string keys[9] = {Ini_Key::Change,  Ini_Key::Size,    Ini_Key::Kind(0),   Ini_Key::Kind(1), Ini_Key::Kind(2),
-                               Ini_Key::Kind(3), Ini_Key::Folder, Ini_Key::Paint_Time, Ini_Key::Hold_Time};
-  for (int i = 0; i < 9; ++i)
+  const std::string keys[10] = {Ini_Key::Change,  Ini_Key::Size,   Ini_Key::Kind(0),    Ini_Key::Kind(1),
+                                Ini_Key::Kind(2), Ini_Key::Kind(3), Ini_Key::Folder,    Ini_Key::Paint_Time,
+                                Ini_Key::Hold_Time, Ini_Key::Sub_Folders};
+  for (int i = 0; i < 10; ++i)
     if (!values[static_cast<std::size_t>(i)].empty()) Stored[keys[i]] = values[static_cast<std::size_t>(i)];
 
   const Settings settings = Load_Settings(file);
   // The folder is what was stored, or nothing when it names no usable folder.
   if (!settings.Pict_Folder.empty() && !Check_Folder(settings.Pict_Folder)) __builtin_trap();
-  const Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag);
+  const Catalogue pictures = Make_Pict_List(settings.Pict_Folder, settings.Kind_Flag, settings.Sub_Folders == 1);
   if (pictures.Pict_Count < 0 || pictures.Pict_Count > 1) __builtin_trap();
 
   // The number conversions alone, on the whole input.

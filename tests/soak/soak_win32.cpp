@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
   const int per_mode = argc > 2 ? atoi(argv[2]) : 300;
   OleInitialize(nullptr);
 
-  const Catalogue pictures = Make_Pict_List(folder, {1, 1, 1, 1, 1});
+  const Catalogue pictures = Make_Pict_List(folder, {1, 1, 1, 1, 1}, false);
   std::printf("soak: %d pictures listed in %ls\n", pictures.Pict_Count, folder.c_str());
   if (pictures.Pict_Count == 0) return 1;
   // A file another program holds locked, and one deleted after the scan.

@@ -46,7 +46,7 @@ void Add(const std::wstring& path, int attr, bool readable) {
 namespace toolkit {
 
 struct Dir_Search::Impl {
-  std::vector<std::wstring> Names;
+  std::vector<std::pair<std::wstring, int>> Found;
   std::size_t Next = 0;
 };
 
@@ -58,14 +58,17 @@ Dir_Search::Dir_Search(const std::wstring& pattern, int mask) : impl_(std::make_
     const std::wstring n = fake_fs::Normal(found);
     const bool match = want == L"*" || n == want || (want[0] == L'*' && n.ends_with(want.substr(1)));
     const int hides = fake_fs::attr_of[{in, n}].first & (Attr::Hidden | Attr::System | Attr::Directory) & ~mask;
-    if (in == folder && match && hides == 0) impl_->Names.push_back(found);
+    if (in == folder && match && hides == 0) impl_->Found.emplace_back(found, fake_fs::attr_of[{in, n}].first);
   }
 }
 
 Dir_Search::~Dir_Search() = default;
 
-std::wstring Dir_Search::Next() {
-  return impl_->Next < impl_->Names.size() ? impl_->Names[impl_->Next++] : std::wstring();
+std::wstring Dir_Search::Next(int* attributes) {
+  if (impl_->Next == impl_->Found.size()) return {};
+  const auto& [name, attr] = impl_->Found[impl_->Next++];
+  if (attributes) *attributes = attr;
+  return name;
 }
 
 int Get_Attr(const std::wstring& path) {

@@ -44,7 +44,7 @@ Settings Load(std::initializer_list<std::pair<std::string, std::string>> values)
 
 std::vector<int> Values(const Settings& s) {
   return {s.Change_Mode,  s.Size_Mode,    s.Kind_Flag[0], s.Kind_Flag[1], s.Kind_Flag[2],
-          s.Kind_Flag[3], s.Kind_Flag[4], s.Paint_Time,   s.Hold_Time};
+          s.Kind_Flag[3], s.Kind_Flag[4], s.Paint_Time,   s.Hold_Time,    s.Sub_Folders};
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ std::vector<int> Values(const Settings& s) {
 // A missing key gives its default; text that is not a 16-bit number leaves the value as it stands before its key
 // is read: 0, but for the times, which keep their defaults (a file of an older saver has none).
 TEST(Settings, NumbersAreReadLenientlyAndRoundedDownAndGarbageLeavesTheValue) {
-  EXPECT_EQ(Values(Load({})), (std::vector{0, 0, 1, 1, 1, 1, 1, 30, 10}));
+  EXPECT_EQ(Values(Load({})), (std::vector{0, 0, 1, 1, 1, 1, 1, 30, 10, 0}));
   EXPECT_EQ(Load({}).Pict_Folder, L"");
   EXPECT_EQ(Values(Load({{Ini_Key::Size, "0.9"},
                          {Ini_Key::Change, " 1"},
@@ -62,8 +62,9 @@ TEST(Settings, NumbersAreReadLenientlyAndRoundedDownAndGarbageLeavesTheValue) {
                          {Ini_Key::Kind(3), "yes"},
                          {Ini_Key::Kind(4), " 0"},
                          {Ini_Key::Paint_Time, " 6.5"},
-                         {Ini_Key::Hold_Time, "soon"}})),
-            (std::vector{1, 0, -1, 2, 0, 0, 0, 6, 10}));
+                         {Ini_Key::Hold_Time, "soon"},
+                         {Ini_Key::Sub_Folders, "1"}})),
+            (std::vector{1, 0, -1, 2, 0, 0, 0, 6, 10, 1}));
 }
 
 TEST(Settings, AUsableFolderStaysAndAMissingOneIsDropped) {
@@ -81,6 +82,7 @@ TEST(Settings, SaveWritesEveryKeyInOrderWithTheShownFolderUpToItsFirstNul) {
   s.Pict_Folder = std::wstring(L"C:\\new\0junk", 11);
   s.Paint_Time = 6;
   s.Hold_Time = 0;
+  s.Sub_Folders = 1;
   Save_Settings(s, Ini);
   const std::string at = Ini + "|Section|\x89\xE6\x91\x9C";  // 画像
   EXPECT_EQ(Stored, (std::vector<std::pair<std::string, std::string>>{{at + "\xC1\xAA\xDD\xBC\xDE", " 1"},
@@ -92,5 +94,6 @@ TEST(Settings, SaveWritesEveryKeyInOrderWithTheShownFolderUpToItsFirstNul) {
                                                                       {at + "\x8E\xED\x97\xDE_3", "-1"},
                                                                       {at + "\x8E\xED\x97\xDE_4", " 0"},
                                                                       {Ini + "|Section|" + Ini_Key::Paint_Time, " 6"},
-                                                                      {Ini + "|Section|" + Ini_Key::Hold_Time, " 0"}}));
+                                                                      {Ini + "|Section|" + Ini_Key::Hold_Time, " 0"},
+                                                                      {Ini + "|Section|\xBB\xCC\xDE\xCC\xAB\xD9\xC0\xDE", " 1"}}));
 }

@@ -45,7 +45,7 @@ TEST(Dpi, TheDialogScalesAndAMoveToAnotherDpiLaysItOutAgain) {
   const int dpi = toolkit::System_Dpi();
   ASSERT_GT(dpi, 96) << "run at 144 or 192 dpi";
   toolkit::App app;
-  Quorvantile_B::Quorvantile_P d(app, {}, {});
+  Quorvantile_B::Quorvantile_P d(app, {});
   d.Load();
   d.Show();
   const Dialog_View v(d.Hwnd());

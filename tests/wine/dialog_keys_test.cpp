@@ -29,5 +29,5 @@ TEST(Dialog_Keys, TabArrowsAndSpaceChangeEveryOptionAsTheMouseDoes) {
   EXPECT_TRUE(element(4).Name == L"*.png" && element(4).Role == ROLE_SYSTEM_CHECKBUTTON);
   for (const WORD key : {VK_TAB, VK_RIGHT}) Press_Key(key);
   EXPECT_TRUE(Wait_For([&] { return element(8).State & STATE_SYSTEM_CHECKED; }));  // ﾌﾙｽｸﾘｰﾝ
-  EXPECT_EQ(element(9).Role, ROLE_SYSTEM_STATICTEXT);                              // the count
+  EXPECT_EQ(element(Count_Element).Role, ROLE_SYSTEM_STATICTEXT);
 }

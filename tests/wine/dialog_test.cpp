@@ -17,7 +17,8 @@ struct Option {
   bool Checked;
 };
 const Option Random{{340, 62}, 6, true}, Full_Screen{{360, 137}, 8, true}, No_Gif{{214, 210}, 1, false},
-    No_Png{{270, 194}, 4, false}, Clear{{240, 266}, Folder_Element, false};
+    No_Png{{270, 194}, 4, false}, Clear{{240, 266}, Folder_Element, false}, Sub_On{{340, 294}, Subfolders_Element, true},
+    Sub_Off{{320, 294}, Subfolders_Element, false};
 void Press(const Open_Dialog& d, const Option& o) {
   d.Click(d.Panel, o.At.x, o.At.y);
   EXPECT_TRUE(Wait_For([&] {
@@ -47,12 +48,15 @@ TEST(Dialog_Buttons, SetWritesEverySettingAsShownAndTheOthersWriteNothing) {
   const std::string pics = "C:\\qvtest\\buttons\\pics";
   const auto click = [](POINT p) { return [p](Open_Dialog& d) { d.Click(d.Pic_C, p.x, p.y); }; };
   const auto key = [](WORD k) { return [k](Open_Dialog&) { Press_Key(k); }; };
-  const Saver_Settings timed{0, 0, {1, 1, 1, 1, 1}, 7, 3}, older{0, 0, {1, 1, 1, 1, 1}, std::nullopt, std::nullopt};
+  const Saver_Settings timed{0, 0, {1, 1, 1, 1, 1}, 7, 3}, older{0, 0, {1, 1, 1, 1, 1}, {}, {}, {}},
+      subfolders{0, 0, {1, 1, 1, 1, 1}, 0, 0, 1};
   const Case cases[] = {
       {"設定", {Random, Full_Screen, No_Gif, No_Png, Clear}, click(Set), Expected_File("", {1, 1, {1, 0, 1, 1, 0}})},
       {"Enter", {Full_Screen}, key(VK_RETURN), Expected_File(pics, {0, 1})},
       {"設定 with the times set", {}, click(Set), Expected_File(pics, timed), timed},
       {"設定 on an older saver's file", {}, click(Set), Expected_File(pics, {0, 0, {1, 1, 1, 1, 1}, 30, 10}), older},
+      {"subfolders switched on", {Sub_On}, click(Set), Expected_File(pics, subfolders)},
+      {"subfolders read, switched off", {Sub_Off}, click(Set), Expected_File(pics), subfolders},
       {"ｷｬﾝｾﾙ", {Random}, click(Cancel), {}},
       {"Esc", {Random}, key(VK_ESCAPE), {}},
       {"the close box", {Random}, [](Open_Dialog& d) { PostMessageW(d.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, {}},
@@ -142,10 +146,12 @@ TEST(Dialog_Preview, ThePaneFitsThePictureIntoOneHundredPixelsAndKeepsItWhenNone
 }
 
 // A scan lists kind by kind in the search's order (all of a kind are found in one pass under Wine, which marks
-// every file archived) and counts; a kind switched off rebuilds the list, sorted; a cancelled chooser keeps all.
+// every file archived) and counts; a kind switched off, or the subfolders on, rebuilds the list, sorted; a cancelled
+// chooser keeps all.
 TEST(Dialog_Chooser, AScanListsKindByKindAToggleRebuildsAndACancelKeeps) {
   const std::wstring folder = Desktop_Folder(L"qvorder");
-  for (const wchar_t* name : {L"a.jpg", L"b.gif", L"c.bmp"}) Write_Bytes(folder + L"\\" + name, "x");
+  CreateDirectoryW((folder + L"\\sub").c_str(), nullptr);
+  for (const wchar_t* name : {L"a.jpg", L"b.gif", L"c.bmp", L"sub\\d.jpg"}) Write_Bytes(folder + L"\\" + name, "x");
   Open_Dialog d(L"chooser", L"C:\\somewhere");
   ASSERT_NE(d.window, nullptr);
   const auto shown = [&](const std::vector<std::wstring>& items, const wchar_t* count) {
@@ -155,10 +161,12 @@ TEST(Dialog_Chooser, AScanListsKindByKindAToggleRebuildsAndACancelKeeps) {
   EXPECT_TRUE(shown({L"c.bmp", L"b.gif", L"a.jpg"}, L"3"));
   Press(d, No_Gif);
   EXPECT_TRUE(shown({L"a.jpg", L"c.bmp"}, L"2"));
+  Press(d, Sub_On);  // each name below the folder chosen
+  EXPECT_TRUE(shown({L"a.jpg", L"c.bmp", L"sub\\d.jpg"}, L"3"));
   const std::wstring chosen = Caption_Of(d, Folder_Element);
   ASSERT_TRUE(Choose_Desktop_Folder(d, L""));
   EXPECT_EQ(Caption_Of(d, Folder_Element), chosen);
-  EXPECT_TRUE(shown({L"a.jpg", L"c.bmp"}, L"2"));
+  EXPECT_TRUE(shown({L"a.jpg", L"c.bmp", L"sub\\d.jpg"}, L"3"));
   Remove_Tree(folder);
 }
 
@@ -173,15 +181,14 @@ TEST(Dialog_Work, ClearStopsTheListUnderWayAndNothingOfItComesAfter) {
     SCOPED_TRACE(clear ? "cleared" : "left alone");
     Quorvantile_B::Settings settings;
     settings.Pict_Folder = pics.substr(0, pics.size() - 1);
-    Quorvantile_B::Quorvantile_P dialog(app, settings,
-                                        Quorvantile_B::Make_Pict_List(settings.Pict_Folder, {1, 1, 1, 1, 1}));
+    Quorvantile_B::Quorvantile_P dialog(app, settings);
     dialog.Load();
     dialog.Show_As_Dialog();
     const Dialog_View d(dialog.Hwnd());
     rounds(1);
     ASSERT_EQ(SendMessageW(d.List, LB_GETCOUNT, 0, 0), 0);
     if (clear) {
-      const HWND button = FindWindowExW(d.Panel, nullptr, L"Quorvantile_Button", L"ｸﾘｱ");
+      const HWND button = FindWindowExW(d.Panel, nullptr, L"Button", L"ｸﾘｱ");
       SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
       SendMessageW(button, WM_KEYUP, VK_SPACE, 0);
     }

@@ -4,7 +4,6 @@
 #include <oleacc.h>
 #include <shlobj.h>
 
-#include "toolkit/controls/accessible.h"
 #include "toolkit/portable/ansi.h"
 #include "toolkit/system/com_ptr.h"
 
@@ -18,6 +17,7 @@ std::string Settings_Lines(const std::string& sign, const std::string& folder, c
     text += Key::Kind(i) + "=" + sign + std::to_string(s.Kind_Flag[static_cast<std::size_t>(i)]) + "\r\n";
   if (s.Paint_Seconds) text += Key::Paint_Time + "=" + sign + std::to_string(*s.Paint_Seconds) + "\r\n";
   if (s.Hold_Seconds) text += Key::Hold_Time + "=" + sign + std::to_string(*s.Hold_Seconds) + "\r\n";
+  if (s.Sub_Folders) text += Key::Sub_Folders + "=" + sign + std::to_string(*s.Sub_Folders) + "\r\n";
   return text;
 }
 
@@ -120,27 +120,49 @@ std::vector<std::wstring> Dialog_View::Items() const {
   return items;
 }
 
+// Wine's oleacc has no proxies for the system's buttons and texts: it answers for each as a client named by its text.
+// There the role and state are read as the proxies of Windows read them: the class, the button's style and check, and
+// the focus of the window's thread.
+Element As_Proxies_Read(HWND child, const std::wstring& name) {
+  wchar_t cls[16] = {};
+  GetClassNameW(child, cls, 16);
+  const auto type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+  const long role = _wcsicmp(cls, L"Static") == 0                      ? ROLE_SYSTEM_STATICTEXT
+                    : _wcsicmp(cls, L"Button") != 0                    ? ROLE_SYSTEM_CLIENT
+                    : type == BS_CHECKBOX || type == BS_AUTOCHECKBOX   ? ROLE_SYSTEM_CHECKBUTTON
+                    : type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ? ROLE_SYSTEM_RADIOBUTTON
+                                                                       : ROLE_SYSTEM_PUSHBUTTON;
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(GetWindowThreadProcessId(child, nullptr), &gui);
+  const long state = (Ask(child, BM_GETCHECK) == BST_CHECKED && role != ROLE_SYSTEM_STATICTEXT ? STATE_SYSTEM_CHECKED : 0) |
+                     (gui.hwndFocus == child ? STATE_SYSTEM_FOCUSED : 0);
+  return {role, state, name};
+}
+
 std::vector<Element> Panel_Elements(const Dialog_View& d) {
   CoInitialize(nullptr);  // once for the driver's thread; later calls only count
-  toolkit::Com_Ptr<IAccessible> panel;
-  if (FAILED(AccessibleObjectFromWindow(d.Panel, static_cast<DWORD>(OBJID_CLIENT), toolkit::Iid_IAccessible,
-                                        reinterpret_cast<void**>(panel.Put()))))
-    return {};
-  long count = 0;
-  panel->get_accChildCount(&count);
-  std::vector<Element> found;
-  for (long i = 1; i <= count; ++i) {
-    VARIANT id{}, role{}, state{};
-    id.vt = VT_I4;
-    id.lVal = i;
+  std::vector<Element> options, texts;
+  for (HWND child = GetWindow(d.Panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    toolkit::Com_Ptr<IAccessible> object;
+    if (FAILED(AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(object.Put()))))
+      continue;
+    VARIANT self{}, role{}, state{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
-    panel->get_accRole(id, &role);
-    panel->get_accState(id, &state);
-    panel->get_accName(id, &name);
-    found.push_back({role.lVal, state.lVal, name ? name : L""});
+    object->get_accRole(self, &role);
+    object->get_accState(self, &state);
+    object->get_accName(self, &name);
+    Element found{role.lVal, state.lVal, name ? name : L""};
     SysFreeString(name);
+    if (found.Role == ROLE_SYSTEM_CLIENT) found = As_Proxies_Read(child, found.Name);
+    if (found.Role == ROLE_SYSTEM_CHECKBUTTON || found.Role == ROLE_SYSTEM_RADIOBUTTON) options.push_back(found);
+    if (found.Role == ROLE_SYSTEM_STATICTEXT) texts.push_back(found);
   }
-  return found;
+  options.insert(options.end(), texts.begin(), texts.end());
+  return options;
 }
 
 std::wstring Caption_Of(const Dialog_View& d, Panel_Element element) {

@@ -15,13 +15,15 @@ inline std::string Kind(int i) {                                                
 }
 inline const std::string Paint_Time = "\x95\x60\x89\xE6\x8E\x9E\x8A\xD4";  // 描画時間
 inline const std::string Hold_Time = "\x95\x5C\x8E\xA6\x8E\x9E\x8A\xD4";   // 表示時間
+inline const std::string Sub_Folders = "\xBB\xCC\xDE\xCC\xAB\xD9\xC0\xDE";  // ｻﾌﾞﾌｫﾙﾀﾞ
 }  // namespace Key
 
 struct Saver_Settings {
   int Change_Mode = 0, Size_Mode = 0;
   std::array<int, 5> Kind_Flag{1, 1, 1, 1, 1};
-  // The reveal and the hold in seconds, 0 and 0 at full speed for the pixel tests; none leaves the key out.
-  std::optional<int> Paint_Seconds = 0, Hold_Seconds = 0;
+  // The reveal and the hold in seconds, 0 and 0 at full speed for the pixel tests, and the subfolders' switch; none
+  // leaves the key out.
+  std::optional<int> Paint_Seconds = 0, Hold_Seconds = 0, Sub_Folders = 0;
 };
 void Write_Settings(const Install& install, const std::wstring& folder, const Saver_Settings& s = {});
 // The file's text as the program writes these values. The program writes a sign blank (" 1") that Wine's
@@ -77,14 +79,14 @@ class Open_Dialog : public Dialog_View {
   }
 };
 
-// The panel's elements to the system's accessibility query: the five kinds, the four radios, then the count,
-// the folder and the preview's size.
+// The panel's options to the system's accessibility query, in the keyboard's order (the five kinds, the four radios,
+// the subfolders), then its texts (the count, the folder and the preview's size).
 struct Element {
   long Role = 0, State = 0;
   std::wstring Name;
 };
 std::vector<Element> Panel_Elements(const Dialog_View& d);
-enum Panel_Element { Count_Element = 9, Folder_Element = 10, Size_Element = 11 };
+enum Panel_Element { Subfolders_Element = 9, Count_Element, Folder_Element, Size_Element };
 std::wstring Caption_Of(const Dialog_View& d, Panel_Element element);
 
 // An empty folder on the desktop; its choice in the folder chooser (a "#32770" box), typed into the tree, or

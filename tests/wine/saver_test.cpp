@@ -80,11 +80,14 @@ TEST(Saver_Screen, ShowsAPictureUprightAndExactInAWhiteFrameThenTheNext) {
   EXPECT_TRUE(Wait_For([&] { return Screen_Shows({512, 384, 513, 385}, {0x646464}); }));
 }
 
-// A phone's portrait photo, stored on its side, fitted to the screen upright: its four quarters in their places.
-TEST(Saver_Screen, PaintsAPhotoStoredOnItsSideUpright) {
-  Running_Saver saver(L"saver_portrait", {0, 1}, [](const Install& i) {
+// A phone's portrait photo, stored on its side two folders down, fitted to the screen upright: its four quarters in
+// their places.
+TEST(Saver_Screen, PaintsAPhotoStoredOnItsSideTwoFoldersDownUpright) {
+  Running_Saver saver(L"saver_portrait", {0, 1, {1, 1, 1, 1, 1}, 0, 0, 1}, [](const Install& i) {
     DeleteFileW(i.Path(L"pics\\one.bmp").c_str());
-    CopyFileW(Portrait.c_str(), i.Path(L"pics\\portrait6.jpg").c_str(), FALSE);
+    CreateDirectoryW(i.Path(L"pics\\2026").c_str(), nullptr);
+    CreateDirectoryW(i.Path(L"pics\\2026\\夏").c_str(), nullptr);
+    CopyFileW(Portrait.c_str(), i.Path(L"pics\\2026\\夏\\portrait6.jpg").c_str(), FALSE);
   });
   // 240 x 320 fitted to 1024 x 768 is 576 x 768 from x = 224: the quarters' middles.
   const POINT q[4] = {{368, 192}, {656, 192}, {368, 576}, {656, 576}};

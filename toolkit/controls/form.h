@@ -23,8 +23,9 @@ class Form : public Holder {
   void Show();
   // Shows the form and leaves the keyboard where it is.
   void Show_Inactive();
-  // Shows the form as a dialog: Tab moves between its controls, Esc and Enter reach Form_Cancel_Key and
-  // Form_Default_Key, and Enter on a focused button presses it.
+  // Shows the form as a dialog, whose keys the system's dialog manager takes: Tab moves between its controls and
+  // the arrows within a group, Esc and Enter reach Form_Cancel_Key and Form_Default_Key, and Enter on a focused push
+  // button presses it.
   void Show_As_Dialog();
   // Unloads the form: Form_Unload runs, then the window goes.
   void Unload();
@@ -74,13 +75,12 @@ class Form : public Holder {
   virtual void Form_Cancel_Key() {}
 
   LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override;
-  void Paint_Background(HDC dc, const RECT& area) override;
-  void Unrouted_Mouse_Down(int Button, int Shift, POINT p) override { Form_MouseDown(Button, Shift, p.x, p.y); }
+  void Paint_Content(HDC dc, const RECT& area) override;
+  void Holder_Mouse_Down(int Button, int Shift, POINT p) override { Form_MouseDown(Button, Shift, p.x, p.y); }
 
  private:
   DWORD Style() const;
   RECT Outer_Rect(int client_w, int client_h) const;
-  bool Modal_Key(const MSG& msg);
   void Run_Form_Unload();
 
   App& app_;

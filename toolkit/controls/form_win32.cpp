@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "toolkit/controls/command_button.h"
 #include "toolkit/system/gdi.h"
 #include "toolkit/system/optional_entries.h"
 #include "toolkit/system/screen.h"
@@ -25,7 +24,6 @@ DWORD Form::Style() const {
 
 void Form::Create_Window() {
   Create(L"Quorvantile_Form", WS_EX_CONTROLPARENT, caption_, Style(), 0, 0, 0, 0, app_.Owner());
-  Bind_Windowless();
 }
 
 void Form::Show() {
@@ -48,7 +46,7 @@ void Form::Show_As_Dialog() {
 bool Form::Take_Dialog_Keys(MSG& msg) {
   auto* form = dynamic_cast<Form*>(Window::From(GetActiveWindow()));
   if (!form || !form->dialog_ || !form->Hwnd()) return false;
-  return form->Modal_Key(msg) || Is_Dialog_Message(form->Hwnd(), msg);
+  return Is_Dialog_Message(form->Hwnd(), msg);
 }
 
 Form* Form::Of(HWND hwnd) { return hwnd ? dynamic_cast<Form*>(Window::From(GetAncestor(hwnd, GA_ROOT))) : nullptr; }
@@ -69,23 +67,6 @@ HCURSOR Form::Hand_Cursor(int dpi) {
 void Form::Set_Screen_Pointer(Screen_Pointer pointer) {
   screen_pointer_ = pointer;
   Show_Pointer_Now(pointer);
-}
-
-// Esc and Enter within the form; Enter on a focused button presses that button.
-bool Form::Modal_Key(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || (msg.hwnd != Hwnd() && !IsChild(Hwnd(), msg.hwnd))) return false;
-  if (msg.wParam == VK_ESCAPE) {
-    Form_Cancel_Key();
-    return true;
-  }
-  if (msg.wParam == VK_RETURN) {
-    if (auto* button = dynamic_cast<Command_Button*>(Window::From(GetFocus())))
-      button->Click();
-    else
-      Form_Default_Key();
-    return true;
-  }
-  return false;
 }
 
 void Form::Unload() {
@@ -131,7 +112,7 @@ double Form::Outer_Height_Twips(int client_h) const {
   return (r.bottom - r.top) * Twips_Per_Pixel_Y();
 }
 
-void Form::Paint_Background(HDC dc, const RECT& area) {
+void Form::Paint_Content(HDC dc, const RECT& area) {
   const Brush back(CreateSolidBrush(back_color_));
   FillRect(dc, &area, back.Get());
 }
@@ -150,6 +131,13 @@ LRESULT Form::Handle_Message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       Form_Close();
       return 0;
+    case WM_COMMAND:
+      // The dialog manager's: Enter and Esc, or Enter on a push button of a holder within, whose holder is told.
+      if (const auto control = reinterpret_cast<HWND>(lp); control && GetParent(control) != Hwnd())
+        return Send_Message(GetParent(control), msg, wp, lp);
+      if (!lp && LOWORD(wp) == IDOK) Form_Default_Key();
+      if (!lp && LOWORD(wp) == IDCANCEL) Form_Cancel_Key();
+      return lp ? Holder::Handle_Message(msg, wp, lp) : 0;
     case WM_ENDSESSION:
       if (wp) Form_End_Session();
       return 0;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "toolkit/controls/holder.h"
@@ -44,11 +45,12 @@ class Picture_Box : public Holder {
   void Draw_Picture(const Picture& picture);
 
   std::function<void(int Button, int Shift, int X, int Y)> Mouse_Down;
+  void Paint_Behind(HDC dc, HWND child) const override;
 
  protected:
   LRESULT Handle_Message(UINT msg, WPARAM wp, LPARAM lp) override;
-  void Paint_Background(HDC dc, const RECT& area) override;
-  void Unrouted_Mouse_Down(int Button, int Shift, POINT p) override {
+  void Paint_Content(HDC dc, const RECT& area) override;
+  void Holder_Mouse_Down(int Button, int Shift, POINT p) override {
     if (Mouse_Down) Mouse_Down(Button, Shift, p.x, p.y);
   }
 

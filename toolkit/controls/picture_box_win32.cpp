@@ -10,8 +10,8 @@ namespace toolkit {
 void Picture_Box::Create(HWND parent, int left, int top, int width, int height, bool visible, COLORREF back_color) {
   surface_.Set_Back_Color(back_color);
   Window::Create(L"Quorvantile_PictureBox", WS_EX_CONTROLPARENT, L"",
-                 WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), left, top, width, height, parent);
-  Bind_Windowless();
+                 WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0), left, top, width, height,
+                 parent);
   surface_.Resize(width, height);
   Sized();
 }
@@ -40,6 +40,13 @@ void Picture_Box::Resize(int width, int height) {
 void Picture_Box::Cls() {
   surface_.Cls();
   Surface_Changed();
+}
+
+void Picture_Box::Paint_Behind(HDC dc, HWND child) const {
+  RECT r;
+  GetClientRect(child, &r);
+  MapWindowPoints(child, Hwnd(), reinterpret_cast<POINT*>(&r), 2);
+  BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, Hdc(), r.left, r.top, SRCCOPY);
 }
 
 void Picture_Box::Adopt(Decoded_Picture&& picture) {
@@ -79,30 +86,25 @@ HRGN Picture_Box::Dirty_Region() {
 
 void Picture_Box::Refresh() {
   GdiFlush();
-  if ((all_dirty_ || !dirty_tiles_.empty()) && Has_Windowless()) {
-    // Held controls are drawn over the surface by the paint message.
-    InvalidateRect(Hwnd(), nullptr, FALSE);
-    UpdateWindow(Hwnd());
-  } else if (all_dirty_ || !dirty_tiles_.empty()) {
+  if (all_dirty_) {
+    // The controls that draw themselves over the surface are drawn again with it.
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  } else if (!dirty_tiles_.empty()) {
     // Straight to the window's DC: cheaper than a paint message at every yield of a painting.
     const Window_Dc window(Hwnd());
-    if (all_dirty_) {
-      BitBlt(window.Get(), 0, 0, Width(), Height(), Hdc(), 0, 0, SRCCOPY);
-    } else {
-      const Gdi_Object<HRGN> changed(Dirty_Region());
-      RECT box{};
-      GetRgnBox(changed.Get(), &box);
-      SelectClipRgn(window.Get(), changed.Get());
-      BitBlt(window.Get(), box.left, box.top, box.right - box.left, box.bottom - box.top, Hdc(), box.left, box.top,
-             SRCCOPY);
-    }
+    const Gdi_Object<HRGN> changed(Dirty_Region());
+    RECT box{};
+    GetRgnBox(changed.Get(), &box);
+    SelectClipRgn(window.Get(), changed.Get());
+    BitBlt(window.Get(), box.left, box.top, box.right - box.left, box.bottom - box.top, Hdc(), box.left, box.top,
+           SRCCOPY);
   }
   for (const std::uint32_t t : dirty_tiles_) tile_dirty_[t] = 0;
   dirty_tiles_.clear();
   all_dirty_ = false;
 }
 
-void Picture_Box::Paint_Background(HDC dc, const RECT& area) {
+void Picture_Box::Paint_Content(HDC dc, const RECT& area) {
   BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, Hdc(), area.left, area.top, SRCCOPY);
 }
 

@@ -15,6 +15,8 @@ namespace Attr {
 constexpr int Normal = 0, Read_Only = 1, Hidden = 2, System = 4, Directory = 16, Archive = 32;
 // Only these five bits take part in a file's attribute value; indexing, compression and the like do not.
 constexpr int Known = Read_Only | Hidden | System | Directory | Archive;
+// A folder link or junction (or a file's link), which a search reports beside the five.
+constexpr int Reparse_Point = 0x400;
 }  // namespace Attr
 
 class Dir_Search {
@@ -24,8 +26,9 @@ class Dir_Search {
   Dir_Search(const Dir_Search&) = delete;
   Dir_Search& operator=(const Dir_Search&) = delete;
 
-  // The next matching name, or empty text when there is none.
-  std::wstring Next();
+  // The next matching name, or empty text when there is none; with attributes, its attributes as the search found
+  // them, every bit.
+  std::wstring Next(int* attributes = nullptr);
   // The platform's error number when the search could not start; 0 when it started, or found nothing to start
   // with. A search that could not start returns no names.
   std::uint32_t Start_Error() const { return start_error_; }

@@ -38,11 +38,13 @@ Dir_Search::Dir_Search(const std::wstring& pattern, int mask) : impl_(std::make_
 
 Dir_Search::~Dir_Search() = default;
 
-std::wstring Dir_Search::Next() {
+std::wstring Dir_Search::Next(int* attributes) {
   while (impl_->Have_Data) {
     Found_File d = impl_->Data;
     impl_->Have_Data = Find_Next(impl_->Find.Get(), impl_->Data);
-    if (Wanted(d.Attributes, impl_->Mask)) return d.Name;
+    if (!Wanted(d.Attributes, impl_->Mask)) continue;
+    if (attributes) *attributes = static_cast<int>(d.Attributes);
+    return d.Name;
   }
   return {};
 }

@@ -24,8 +24,6 @@ inline constexpr Optional_Entry<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>
   AdjustWindowRectExForDpi{"user32.dll", "AdjustWindowRectExForDpi", "Windows 10 1607", "AdjustWindowRectEx, at the screen's dpi"};
 inline constexpr Optional_Entry<DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD)>
   GetLongPathNameW{"kernel32.dll", "GetLongPathNameW", "Windows 98, 2000", "a stored short folder shown as it is"};
-inline constexpr Optional_Entry<LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN)>
-  LresultFromObject{"oleacc.dll", "LresultFromObject", "Windows 98, 2000", "the system's own answer to a screen reader"};
 inline constexpr Optional_Entry<DWORD(WINAPI*)(LPCSTR, HWND, UINT, UINT)>
   PwdChangePasswordA{"mpr.dll", "PwdChangePasswordA", "Windows 95", "no password change (the NT family has none)"};
 inline constexpr Optional_Entry<BOOL(WINAPI*)(HWND)>

@@ -32,6 +32,9 @@ LRESULT Default_Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LONG_PTR Window_Long(HWND hwnd, int index);
 void Set_Window_Long(HWND hwnd, int index, LONG_PTR value);
 std::wstring Window_Text(HWND hwnd);
+void Set_Window_Text(HWND hwnd, const std::wstring& text);
+// The window procedure a subclass took over, called as its family calls it.
+LRESULT Call_Procedure(WNDPROC procedure, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 HWND Find_Window(const std::wstring& title);
 // A monitor's rectangle on the virtual screen, and whether it is the primary one; false when the system says
 // nothing of it.

@@ -159,6 +159,17 @@ void Set_Window_Long(HWND hwnd, int index, LONG_PTR value) {
     SetWindowLongPtrA(hwnd, index, value);
 }
 
+LRESULT Call_Procedure(WNDPROC procedure, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return Nt_Family() ? CallWindowProcW(procedure, hwnd, msg, wp, lp) : CallWindowProcA(procedure, hwnd, msg, wp, lp);
+}
+
+void Set_Window_Text(HWND hwnd, const std::wstring& text) {
+  if (Nt_Family())
+    SetWindowTextW(hwnd, text.c_str());
+  else
+    SetWindowTextA(hwnd, Ansi(text).c_str());
+}
+
 std::wstring Window_Text(HWND hwnd) {
   if (Nt_Family()) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
