@@ -79,8 +79,12 @@ int main() {
                 count, tree ? " in 100 subfolders" : "", open, open < 0 ? " (NOT LISTED)" : "", open - open_one, saver,
                 saver < 0 ? " (NOT PAINTED)" : "", saver - saver_one, build);
     if (!tree) {
+      // From the folder shown, once the chooser has closed (an earlier dialog shows it to no window of its own).
       Open_Dialog d(L"dialog_bench", L"");
-      if (!Choose_Desktop_Folder(d, L"qvscan" + std::to_wstring(files))) std::printf("; the chooser failed");
+      if (!d.Folder || !Choose_Desktop_Folder(d, L"qvscan" + std::to_wstring(files))) {
+        std::printf("; no scan measured\n");
+        continue;
+      }
       const auto scan_start = Clock::now();
       const bool scan_ok = d.window && Listed(d, files);
       const double scan = Seconds_Since(scan_start);

@@ -74,16 +74,11 @@ bool List_Walk::Find_Share(const toolkit::Time_Slice& slice) {
   return more;
 }
 
-// The path below the folder: its folders, then the name as the folder's listing spells it.
-std::wstring List_Walk::Shown_Name(const std::wstring& path) {
-  const std::wstring part = toolkit::Folder_Part_Of(path);
-  auto found = folders_.find(part);
-  if (found == folders_.end()) found = folders_.emplace(part, toolkit::Folder_Names(part)).first;
-  const std::wstring name = found->second.Dir_Name(path);
-  if (name.empty()) return name;
-  std::size_t below = std::min(folder_.size(), part.size());
-  while (below < part.size() && part[below] == L'\\') ++below;
-  return part.substr(below) + name;
+// The path below the folder, as the walk found it.
+std::wstring List_Walk::Shown_Name(const std::wstring& path) const {
+  std::size_t below = std::min(folder_.size(), path.size());
+  while (below < path.size() && path[below] == L'\\') ++below;
+  return path.substr(below);
 }
 
 }  // namespace Quorvantile_B

@@ -1,7 +1,7 @@
 #pragma once
 // The dialog's list of a folder's pictures, from one walk a share at each step: the count climbs as they are found,
-// while the list still shows what it showed; then the list shows them, each as its path below the folder, a file gone
-// since as an empty line, and the count shows the list's items.
+// while the list still shows what it showed; then the list shows them, each as its path below the folder, and the
+// count shows the list's items.
 //  - Sorted, as the picture list is: each walk ends at its first error silently, and the finds stop at 32767. With
 //    nothing found, the count stays empty.
 //  - As found (a folder just chosen): pass by pass, kind by kind, folder by folder; the scan stops at its first error,
@@ -9,7 +9,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,6 @@
 #include "toolkit/controls/app.h"
 #include "toolkit/controls/button.h"
 #include "toolkit/controls/list_box.h"
-#include "toolkit/portable/dir_search.h"
 
 namespace Quorvantile_B {
 
@@ -33,7 +31,7 @@ class List_Walk : public toolkit::Stepped_Work {
  private:
   // The finds of one share of the walks; false when they are over.
   bool Find_Share(const toolkit::Time_Slice& slice);
-  std::wstring Shown_Name(const std::wstring& path);
+  std::wstring Shown_Name(const std::wstring& path) const;
 
   HWND owner_;
   toolkit::List_Box& list_;
@@ -47,8 +45,6 @@ class List_Walk : public toolkit::Stepped_Work {
   std::int16_t File_Count = 0;
   bool listing_ = false, listed_ = false;
   std::size_t next_ = 0;
-  // Each folder's listing is read once, not once a name.
-  std::map<std::wstring, toolkit::Folder_Names> folders_;
 };
 
 }  // namespace Quorvantile_B

@@ -15,9 +15,9 @@ std::string Settings_Lines(const std::string& sign, const std::string& folder, c
                      "=" + sign + std::to_string(s.Size_Mode) + "\r\n" + Key::Folder + "=" + folder + "\r\n";
   for (int i = 0; i < 5; ++i)
     text += Key::Kind(i) + "=" + sign + std::to_string(s.Kind_Flag[static_cast<std::size_t>(i)]) + "\r\n";
-  if (s.Paint_Seconds) text += Key::Paint_Time + "=" + sign + std::to_string(*s.Paint_Seconds) + "\r\n";
-  if (s.Hold_Seconds) text += Key::Hold_Time + "=" + sign + std::to_string(*s.Hold_Seconds) + "\r\n";
-  if (s.Sub_Folders) text += Key::Sub_Folders + "=" + sign + std::to_string(*s.Sub_Folders) + "\r\n";
+  for (const auto& [key, value] : {std::pair{Key::Paint_Time, s.Paint_Seconds}, {Key::Hold_Time, s.Hold_Seconds},
+                                    {Key::Sub_Folders, s.Sub_Folders}})
+    if (value) text += key + "=" + sign + std::to_string(*value) + "\r\n";
   return text;
 }
 
@@ -81,6 +81,7 @@ void Dialog_View::View(HWND dialog) {
   Panel = Child(Pic_C, L"Quorvantile_PictureBox");
   Pane = FindWindowExW(Panel, nullptr, L"Quorvantile_PictureBox", nullptr);
   List = Child(Panel, L"ListBox");
+  Folder = FindWindowExW(Panel, Child(Panel, L"Static"), L"Static", nullptr);  // after the count
 }
 
 std::vector<DWORD> Dialog_View::Pixels(HWND holder, RECT r) const {
@@ -120,26 +121,9 @@ std::vector<std::wstring> Dialog_View::Items() const {
   return items;
 }
 
-// Wine's oleacc has no proxies for the system's buttons and texts: it answers for each as a client named by its text.
-// There the role and state are read as the proxies of Windows read them: the class, the button's style and check, and
-// the focus of the window's thread.
-Element As_Proxies_Read(HWND child, const std::wstring& name) {
-  wchar_t cls[16] = {};
-  GetClassNameW(child, cls, 16);
-  const auto type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
-  const long role = _wcsicmp(cls, L"Static") == 0                      ? ROLE_SYSTEM_STATICTEXT
-                    : _wcsicmp(cls, L"Button") != 0                    ? ROLE_SYSTEM_CLIENT
-                    : type == BS_CHECKBOX || type == BS_AUTOCHECKBOX   ? ROLE_SYSTEM_CHECKBUTTON
-                    : type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ? ROLE_SYSTEM_RADIOBUTTON
-                                                                       : ROLE_SYSTEM_PUSHBUTTON;
-  GUITHREADINFO gui{};
-  gui.cbSize = sizeof gui;
-  GetGUIThreadInfo(GetWindowThreadProcessId(child, nullptr), &gui);
-  const long state = (Ask(child, BM_GETCHECK) == BST_CHECKED && role != ROLE_SYSTEM_STATICTEXT ? STATE_SYSTEM_CHECKED : 0) |
-                     (gui.hwndFocus == child ? STATE_SYSTEM_FOCUSED : 0);
-  return {role, state, name};
-}
-
+// Each option of the panel, then each text, as a screen reader is told of it. Wine's oleacc has no proxies for the
+// system's buttons and texts, and tells of each as a client named by its text: there the role and state are read as
+// the proxies of Windows read them, from the class, the button's style and check, and the focus of its thread.
 std::vector<Element> Panel_Elements(const Dialog_View& d) {
   CoInitialize(nullptr);  // once for the driver's thread; later calls only count
   std::vector<Element> options, texts;
@@ -149,17 +133,27 @@ std::vector<Element> Panel_Elements(const Dialog_View& d) {
                                           reinterpret_cast<void**>(object.Put()))))
       continue;
     VARIANT self{}, role{}, state{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.vt = VT_I4;  // CHILDID_SELF
     BSTR name = nullptr;
     object->get_accRole(self, &role);
     object->get_accState(self, &state);
     object->get_accName(self, &name);
-    Element found{role.lVal, state.lVal, name ? name : L""};
+    Element e{role.lVal, state.lVal, name ? name : L""};
     SysFreeString(name);
-    if (found.Role == ROLE_SYSTEM_CLIENT) found = As_Proxies_Read(child, found.Name);
-    if (found.Role == ROLE_SYSTEM_CHECKBUTTON || found.Role == ROLE_SYSTEM_RADIOBUTTON) options.push_back(found);
-    if (found.Role == ROLE_SYSTEM_STATICTEXT) texts.push_back(found);
+    wchar_t cls[16] = {};
+    GetClassNameW(child, cls, 16);
+    const auto type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(child, nullptr), &gui);
+    if (e.Role == ROLE_SYSTEM_CLIENT && _wcsicmp(cls, L"Static") == 0) e.Role = ROLE_SYSTEM_STATICTEXT;
+    if (e.Role == ROLE_SYSTEM_CLIENT && _wcsicmp(cls, L"Button") == 0 && type != BS_OWNERDRAW) {
+      e.Role = type == BS_AUTORADIOBUTTON ? ROLE_SYSTEM_RADIOBUTTON : ROLE_SYSTEM_CHECKBUTTON;
+      e.State = (Ask(child, BM_GETCHECK) == BST_CHECKED ? STATE_SYSTEM_CHECKED : 0) |
+                (gui.hwndFocus == child ? STATE_SYSTEM_FOCUSED : 0);
+    }
+    if (e.Role == ROLE_SYSTEM_CHECKBUTTON || e.Role == ROLE_SYSTEM_RADIOBUTTON) options.push_back(e);
+    if (e.Role == ROLE_SYSTEM_STATICTEXT) texts.push_back(e);
   }
   options.insert(options.end(), texts.begin(), texts.end());
   return options;
@@ -199,7 +193,11 @@ testing::AssertionResult Choose_Desktop_Folder(const Open_Dialog& d, const std::
     // On no folder, OK is off and Enter does nothing: the chooser is cancelled.
     if (!Wait_For([&] { return !IsWindow(chooser); }, 5000)) PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
     if (!Wait_For([&] { return !IsWindow(chooser); })) return testing::AssertionFailure() << "the chooser stayed open";
-    if (name.empty() || Wait_For([&] { return Caption_Of(d, Folder_Element).ends_with(L"\\" + name); }, 5000))
+    wchar_t shown[MAX_PATH] = {};
+    if (name.empty() || Wait_For([&] {
+          Ask(d.Folder, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(shown));
+          return std::wstring(shown).ends_with(L"\\" + name);
+        }, 5000))
       return testing::AssertionSuccess();
   }
   return testing::AssertionFailure() << "the chooser never took the folder " << toolkit::To_Ansi(name);

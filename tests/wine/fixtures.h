@@ -54,7 +54,7 @@ struct Running_Saver {
 struct Dialog_View {
   explicit Dialog_View(HWND dialog = nullptr) { View(dialog); }
   void View(HWND dialog);
-  HWND window = nullptr, Pic_C = nullptr, Panel = nullptr, Pane = nullptr, List = nullptr;
+  HWND window = nullptr, Pic_C = nullptr, Panel = nullptr, Pane = nullptr, List = nullptr, Folder = nullptr;
 
   // Pixels and clicks of a holder window (Pic_C or the panel), in its own coordinates.
   std::vector<DWORD> Pixels(HWND holder, RECT r) const;

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_set>
 
 namespace toolkit {
 
@@ -43,22 +42,6 @@ class Dir_Search {
 // The first name that a search for path with mask returns; empty text when there is none, or the search
 // could not start.
 std::wstring Dir_Name(const std::wstring& path, int mask);
-
-// Dir_Name(path, 0) for many paths of one folder, with one search of the folder instead of one a path. A
-// path that the folder's listing lacks (a file gone since, a name that differs in case) is searched alone.
-class Folder_Names {
- public:
-  // folder_part: everything up to and including the last separator of the paths, as in "C:\pics".
-  explicit Folder_Names(const std::wstring& folder_part);
-  std::wstring Dir_Name(const std::wstring& path) const;
-
- private:
-  std::wstring folder_part_;
-  std::unordered_set<std::wstring> names_;
-};
-
-// The folder part of a path: everything up to and including its last separator.
-std::wstring Folder_Part_Of(const std::wstring& path);
 
 // The attribute value of a file or folder, limited to Attr::Known; raises a File error when it cannot be read.
 int Get_Attr(const std::wstring& path);
