@@ -229,8 +229,8 @@ void Quorvantile_P::Show_Artwork() {
   Pic_1.Refresh();
 }
 
-// Each option's state as its setting stands, for the screen reader; its picture follows. A radio group's stop of Tab
-// is its chosen radio, or its first where neither is.
+// Each option's state as its setting stands, for the screen reader; its picture follows. A radio button that the
+// system checks becomes its group's stop of Tab; where neither is chosen, the first is.
 void Quorvantile_P::Show_Options() {
   for (const Row& row : table_) {
     auto* const* button = std::get_if<toolkit::Button*>(&row.What);
@@ -238,7 +238,7 @@ void Quorvantile_P::Show_Options() {
     const bool radio = row.Looks == Look::Radio;
     const bool checked = radio ? *row.Shows == row.Index : *row.Shows == 1;
     (*button)->Set_Checked(checked);
-    if (radio) (*button)->Set_Tab_Stop(checked || (!Zero_Or_One(*row.Shows) && row.Index == 0));
+    if (radio && !Zero_Or_One(*row.Shows) && row.Index == 0) (*button)->Set_Tab_Stop(true);
   }
 }
 

@@ -22,8 +22,9 @@ TEST(Dialog_Keys, TabArrowsAndSpaceChangeEveryOptionAsTheMouseDoes) {
               element(1).State & STATE_SYSTEM_CHECKED);
   Press_Key(VK_SPACE);
   EXPECT_TRUE(Wait_For([&] { return !(element(1).State & STATE_SYSTEM_CHECKED); }));
-  // Past the other kinds and the clear button to the order, then the size.
-  for (const WORD key : {VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_DOWN}) Press_Key(key);
+  // Past the other kinds and the clear button to the order, whose first radio the arrows leave for the last of its
+  // group; then the size.
+  for (const WORD key : {VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_UP}) Press_Key(key);
   EXPECT_TRUE(Wait_For([&] { return element(6).State & STATE_SYSTEM_CHECKED; }));  // ﾗﾝﾀﾞﾑ
   EXPECT_TRUE(element(6).Role == ROLE_SYSTEM_RADIOBUTTON && element(6).Name == L"ﾗﾝﾀﾞﾑ");
   EXPECT_TRUE(element(4).Name == L"*.png" && element(4).Role == ROLE_SYSTEM_CHECKBUTTON);

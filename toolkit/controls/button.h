@@ -19,7 +19,8 @@ class Button : public Child_Control {
     bool Pressed, Focused;
   };
   // A group begins at its first control and runs to the next first: the arrows' reach. Push buttons and check boxes
-  // are stops of Tab; of a radio group, the one that Set_Tab_Stop names. The caption is what a screen reader names.
+  // are stops of Tab; of a radio group the checked one, which the system makes one. The caption is what a screen
+  // reader names.
   void Create(Holder& holder, Kind kind, const std::wstring& caption, bool group_start);
   HWND Control_Hwnd() const override { return hwnd_.Get(); }
   const std::wstring& Caption() const { return caption_; }
