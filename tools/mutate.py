@@ -21,15 +21,23 @@ import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TARGETS = [
-    "catalogue/pict_list.cpp", "catalogue/kind_finds.cpp", "catalogue/play_order.cpp", "saver/placement.cpp",
-    "settings/settings_file.cpp", "toolkit/portable/number_text.cpp", "toolkit/portable/numbers.h", "toolkit/portable/picture_header.cpp",
+    "catalogue/pict_list.cpp", "catalogue/kind_finds.cpp", "catalogue/picture_walk.cpp", "catalogue/play_order.cpp",
+    "saver/placement.cpp", "saver/slideshow.cpp", "settings/settings_file.cpp", "toolkit/portable/number_text.cpp",
+    "toolkit/portable/numbers.h", "toolkit/portable/picture_header.cpp", "toolkit/portable/work_schedule.cpp",
     "paint/prep_paint.cpp", "paint/paint_pass.cpp", "paint/pace.cpp", "toolkit/portable/orientation.cpp",
 ]
-PORTABLE = [
-    "toolkit/portable/number_text.cpp", "toolkit/portable/dir_search_common.cpp", "toolkit/portable/random.cpp", "toolkit/portable/ansi_host.cpp",
-    "toolkit/portable/picture_header.cpp", "catalogue/pict_list.cpp", "catalogue/kind_finds.cpp", "catalogue/play_order.cpp", "saver/placement.cpp",
-    "paint/paint_pass.cpp", "paint/prep_paint.cpp", "paint/pace.cpp", "toolkit/portable/orientation.cpp", "settings/settings_file.cpp",
-]
+
+
+def portable_sources():
+    """The sources the unit tests link, as CMakeLists.txt lists them: every file of toolkit/portable and the rest."""
+    cmake = (ROOT / "CMakeLists.txt").read_text()
+    listed = re.search(r"set\(PORTABLE_SOURCES(.*?)\)", cmake, re.S).group(1).split()
+    toolkit = sorted(str(p.relative_to(ROOT)) for p in (ROOT / "toolkit/portable").glob("*.cpp"))
+    return toolkit + [f for f in listed if not f.startswith("$")]
+
+
+PORTABLE = portable_sources()
+DEPS = ROOT / "build/deps/host"
 CXX = ["g++", "-std=c++20", "-O1", "-w"]
 
 # (pattern, replacement) pairs; each match of a pattern on a line is one mutant.
@@ -88,12 +96,14 @@ class Build:
             sys.exit("the unit tests do not pass on the unmutated sources")
 
     def compile(self, source):
-        return subprocess.run(CXX + ["-I", str(self.src), "-c", str(self.src / source), "-o",
+        return subprocess.run(CXX + ["-I", str(self.src), "-isystem", str(DEPS / "include"), "-c", str(self.src / source), "-o",
                                      str(self.objects[source])], capture_output=True).returncode == 0
 
     def link(self):
         command = ["g++", "-o", str(self.work / "tests")] + [str(o) for o in self.objects.values()]
-        return subprocess.run(command + ["-lgtest", "-lgtest_main", "-pthread"], capture_output=True).returncode == 0
+        libraries = [str(DEPS / "lib/libpng16.a"), str(DEPS / "lib/libjpeg.a"), "-lz"]
+        return subprocess.run(command + libraries + ["-lgtest", "-lgtest_main", "-pthread"],
+                              capture_output=True).returncode == 0
 
     def run(self):
         try:

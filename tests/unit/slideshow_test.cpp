@@ -36,9 +36,8 @@ struct Fake_Loader : Painting_Loader {
     asked.push_back(r);
   }
   std::optional<Painting_Answer> Take() override {
-    std::optional<Painting_Answer> a;
-    if (ready.empty()) return a;
-    a.emplace(std::move(ready.front()));
+    if (ready.empty()) return std::nullopt;
+    Painting_Answer a = std::move(ready.front());
     ready.pop_front();
     ++taken;
     return a;

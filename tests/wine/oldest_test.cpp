@@ -36,19 +36,17 @@ const std::set<std::string> Wide_Calls_Allowed{
 // A call's arguments as the trace gives them: each the number it starts with ("01ad5a30 \"Quorvantile\"").
 std::vector<std::uint64_t> Arguments(const std::string& list) {
   std::vector<std::uint64_t> args;
-  bool quoted = false, number = true;
+  bool quoted = false, starts = true;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const char c = list[i];
     if (quoted) {
-      if (c == '\\') ++i;
-      quoted = c != '"';
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      number = true;
-    } else if (number) {
+      quoted = list[i] != '"';
+      i += list[i] == '\\';
+    } else if (list[i] == '"' || list[i] == ',') {
+      quoted = list[i] == '"';
+      starts = starts || list[i] == ',';
+    } else if (starts) {
       args.push_back(std::strtoull(list.c_str() + i, nullptr, 16));
-      number = false;
+      starts = false;
     }
   }
   return args;
