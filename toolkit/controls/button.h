@@ -15,6 +15,10 @@ namespace toolkit {
 class Button : public Child_Control {
  public:
   enum class Kind { Push, Check, Radio };
+  Button() = default;
+  ~Button() override;
+  Button(const Button&) = delete;
+  Button& operator=(const Button&) = delete;
   struct Look {
     bool Pressed, Focused;
   };
@@ -40,11 +44,11 @@ class Button : public Child_Control {
 
  private:
   static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   // The system's handling of a message that changes the look, which the system draws at once: kept off the screen,
   // then painted as the program paints it.
-  LRESULT Unseen(UINT msg, WPARAM wp, LPARAM lp);
-  void Paint_Now(HDC dc);
+  LRESULT Unseen(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void Paint_Now(HWND hwnd, HDC dc);
 
   Kind kind_ = Kind::Push;
   std::wstring caption_;

@@ -18,6 +18,11 @@ void Button::Create(Holder& holder, Kind kind, const std::wstring& caption, bool
   holder.Add_Child(*this);
 }
 
+Button::~Button() {
+  // The window that goes with the button is the system's alone for its last messages.
+  if (hwnd_) Set_Window_Long(hwnd_.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(system_));
+}
+
 void Button::Set_Checked(bool checked) {
   Send_Message(hwnd_.Get(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -32,21 +37,21 @@ void Button::Reflected_Draw(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT CALLBACK Button::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  // The window's end may come after the holder's, which let go of it: the handle is the one the system gives.
   auto* self = reinterpret_cast<Button*>(Window_Long(hwnd, GWLP_USERDATA));
-  return self->Handle(msg, wp, lp);
+  return self->Handle(hwnd, msg, wp, lp);
 }
 
-void Button::Paint_Now(HDC dc) {
+void Button::Paint_Now(HWND hwnd, HDC dc) {
   RECT r;
-  GetClientRect(hwnd_.Get(), &r);
-  if (Paint) Paint(dc, r, {false, GetFocus() == hwnd_.Get()});
+  GetClientRect(hwnd, &r);
+  if (Paint) Paint(dc, r, {false, GetFocus() == hwnd});
 }
 
 // A push button the system draws through its holder. For a check or a radio button the program paints every time the
 // system would: the system's own drawing, which it does at once on a change of state, is kept off the screen while
 // the state changes.
-LRESULT Button::Handle(UINT msg, WPARAM wp, LPARAM lp) {
-  const HWND hwnd = hwnd_.Get();
+LRESULT Button::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (kind_ == Kind::Push) {
     // Enter on a push button with the focus presses it: the button asks IsDialogMessage for the key. It claims no
     // default or plain push button's code, and takes no new style, so that the dialog manager, which moves the
@@ -65,12 +70,12 @@ LRESULT Button::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = BeginPaint(hwnd, &ps);
-      Paint_Now(dc);
+      Paint_Now(hwnd, dc);
       EndPaint(hwnd, &ps);
       return 0;
     }
     case WM_PRINTCLIENT:
-      Paint_Now(reinterpret_cast<HDC>(wp));
+      Paint_Now(hwnd, reinterpret_cast<HDC>(wp));
       return 0;
     case WM_ERASEBKGND:
       return 1;
@@ -94,14 +99,13 @@ LRESULT Button::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case BM_SETSTATE:
     case BM_CLICK:
     case WM_UPDATEUISTATE:
-      return Unseen(msg, wp, lp);
+      return Unseen(hwnd, msg, wp, lp);
     default:
       return Call_Procedure(system_, hwnd, msg, wp, lp);
   }
 }
 
-LRESULT Button::Unseen(UINT msg, WPARAM wp, LPARAM lp) {
-  const HWND hwnd = hwnd_.Get();
+LRESULT Button::Unseen(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Call_Procedure(system_, hwnd, WM_SETREDRAW, FALSE, 0);
   const LRESULT result = Call_Procedure(system_, hwnd, msg, wp, lp);
   if (IsWindow(hwnd)) {
